@@ -1,0 +1,96 @@
+#include "AppStartup.h"
+
+#include "DMComm.h"
+#include "FrmAgree.h"
+#include "FrmDebugInfo.h"
+#include "FrmMainShell.h"
+#include "FrmModelSel.h"
+#include "FrmPrintRes.h"
+#include "FrmSplash.h"
+#include "Globals.h"
+#include "Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int SplashStep = 20;
+
+template <typename T> T* created(std::unique_ptr<T>& owner, T*& global, TFrmSplash& splash) {
+    owner = std::make_unique<T>();
+    global = owner.get();
+    splash.Advance(SplashStep);
+    return owner.get();
+}
+
+// With ZAVK_STARTUP_PROBE set, the program reports how long it took until the
+// main window was shown, then ends: the start-up benchmark runs it this way.
+void attachStartupProbe(TFrmMainShell& mainShell, const QElapsedTimer& sinceStart) {
+    if (qEnvironmentVariableIsEmpty("ZAVK_STARTUP_PROBE"))
+        return;
+    QObject::connect(&mainShell, &TFrmMainShell::shown, &mainShell, [&sinceStart] {
+        std::printf("main window shown after %.3f ms\n", sinceStart.nsecsElapsed() / 1e6);
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+}
+
+} // namespace
+
+TApplicationObjects::TApplicationObjects() = default;
+
+TApplicationObjects::~TApplicationObjects() {
+    ModelSel.reset();
+    FrmModelSel = nullptr;
+    DebugInfo.reset();
+    FrmDebugInfo = nullptr;
+    PrintRes.reset();
+    FrmPrintRes = nullptr;
+    MainShell.reset();
+    DataModule.reset();
+    DMComm = nullptr;
+}
+
+std::unique_ptr<TApplicationObjects> CreateApplicationObjects(TFrmSplash& splash) {
+    auto objects = std::make_unique<TApplicationObjects>();
+    created(objects->DataModule, DMComm, splash);
+    created(objects->MainShell, FrmMainShell, splash);
+    created(objects->PrintRes, FrmPrintRes, splash);
+    created(objects->DebugInfo, FrmDebugInfo, splash);
+    created(objects->ModelSel, FrmModelSel, splash);
+    QCoreApplication::processEvents();
+    return objects;
+}
+
+int RunZavk(QApplication& app) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    AppPath = QCoreApplication::applicationDirPath() + '/';
+    LoadSystemGlobals();
+    if (TermsOfUseRequired() && !TFrmAgree::Ask())
+        return 0;
+    QApplication::setApplicationDisplayName(QString());
+    app.setApplicationName(QStringLiteral("ZAVK"));
+
+    auto splash = std::make_unique<TFrmSplash>();
+    splash->show();
+    QCoreApplication::processEvents();
+    auto objects = CreateApplicationObjects(*splash);
+    QThread::msleep(10);
+    splash.reset();
+
+    if (!objects->MainShell->CreatedOk()) {
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    } else {
+        attachStartupProbe(*objects->MainShell, sinceStart);
+        objects->MainShell->show();
+    }
+    const int result = app.exec();
+    objects.reset();
+    return result;
+}

@@ -1,0 +1,130 @@
+#include "BaseClass.h"
+
+#include "XMLLan.h"
+#include "UnitManager.h"
+#include "Globals.h"
+#include "Helpers.h"
+#include "IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+TBaseClass* BaseClass = nullptr;
+
+namespace {
+
+const QString SystemSection = QStringLiteral("System");
+
+TBaseClass::HelpViewer& helpViewer() {
+    static TBaseClass::HelpViewer viewer;
+    return viewer;
+}
+
+// The language names are file names: anything but one of the ten becomes English.
+QString knownLanguageOrEnglish(const QString& name) {
+    const int index = LanguageIndexOfName(name.trimmed());
+    return QLatin1String(index >= 0 ? LanguageNames[index] : "English");
+}
+
+// First line of the installer's hint file; false when it cannot be read.
+bool readHintLine(const QString& path, QString& firstLine) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    firstLine = QString::fromUtf8(file.readLine(256)).trimmed();
+    return true;
+}
+
+} // namespace
+
+TBaseClass::TBaseClass() {
+    LoadSettings();
+    UnitManager = std::make_unique<TUnitManager>(LanguageLcid(Language));
+}
+
+TBaseClass::~TBaseClass() = default;
+
+void TBaseClass::LoadSettings() {
+    const IniFile ini(SystemIniPath());
+    AreaProduct = ini.readInteger(SystemSection, "AreaProduct", 0);
+    if (AreaProduct < 0 || AreaProduct > 3)
+        AreaProduct = 0;
+    DefaultLanguage = knownLanguageOrEnglish(ini.readString(SystemSection, "DefaultLanguage",
+                                                            "English"));
+    Language = DefaultLanguage;
+    for (int i = 0; i < LanguageCount; ++i) {
+        const bool byDefault = QLatin1String(LanguageNames[i]) != QLatin1String("Russian");
+        Available[i] = ini.readInteger(SystemSection, LanguageNames[i], byDefault ? 1 : 0) == 1;
+    }
+    UnitFreedom = ini.readInteger(SystemSection, "UnitFreedom", 1) == 1;
+    ApplyInstallLanguage();
+    DefaultSchemeID = ini.readInteger(SystemSection, "DefaultSchemeID", 0);
+    Lan = std::make_unique<TXMLLan>(LanguageFilePath());
+}
+
+void TBaseClass::ApplyInstallLanguage() {
+    IniFile ini(SystemIniPath());
+    InstallLanPath = ini.readString(SystemSection, "InstallLanPath");
+    StartNum = ini.readInteger(SystemSection, "StartNum", 0);
+    if (InstallLanPath.isEmpty() || !QFileInfo(InstallLanPath).isFile())
+        return;
+    QString firstLine;
+    if (!readHintLine(InstallLanPath, firstLine))
+        return;
+    // The hint is consumed whatever it holds, so a bad one is not read again.
+    QFile::remove(InstallLanPath);
+    if (StartNum != 0)
+        return;
+    bool isNumber = false;
+    const int lcid = firstLine.toInt(&isNumber);
+    if (!isNumber)
+        return;
+
+    QString name = DefaultLanguage;
+    const int index = LanguageIndexOfLcid(lcid);
+    if (index >= 0)
+        name = Available[index] ? QLatin1String(LanguageNames[index]) : QLatin1String("English");
+    if (name != Language) {
+        if (!ini.writeString(SystemSection, "DefaultLanguage", name))
+            return;
+        Language = DefaultLanguage = name;
+    }
+    if (ini.writeInteger(SystemSection, "StartNum", 1))
+        StartNum = 1;
+}
+
+bool TBaseClass::UsesNamedHelpTopics() const {
+    return Language == QLatin1String("French") || Language == QLatin1String("Spanish") ||
+           Language == QLatin1String("German") || Language == QLatin1String("Italian");
+}
+
+QString TBaseClass::LanguageFilePath() const {
+    return AppPath + QStringLiteral("Language/") + Language + QStringLiteral(".xml");
+}
+
+QString TBaseClass::HelpFilePath() const {
+    return AppPath + QStringLiteral("HELP/") + Language + QStringLiteral(".qch");
+}
+
+void TBaseClass::ShowHelp(const QString& topic) const {
+    const QString file = HelpFilePath();
+    if (helpViewer() && QFileInfo(file).isFile())
+        helpViewer()(file, topic);
+}
+
+void TBaseClass::SetHelpViewer(HelpViewer viewer) {
+    helpViewer() = std::move(viewer);
+}
+
+bool TBaseClass::ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPath,
+                                         int mode) const {
+    return ::ConvertDecimalSeparator(sourcePath, targetPath, mode);
+}
+
+void TBaseClass::RecordSysIniStamp(const QString& path) {
+    SysIniStamp = FileStampText(path);
+}
+
+bool TBaseClass::RestoreSysIniStamp() {
+    return SetFileStamp(SystemIniPath(), SysIniStamp);
+}

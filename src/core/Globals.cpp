@@ -1,0 +1,23 @@
+#include "Globals.h"
+
+#include "IniFile.h"
+
+QString AppPath;
+QString VersionText = QStringLiteral("0");
+bool DebugMode = false;
+QString DefaultLanguageGlobal = QStringLiteral("English");
+QString SysIniStamp;
+bool UpdatePending = false;
+QString ButtonCaptions;
+TOperateType OperateType = TOperateType::otSelect;
+
+QString SystemIniPath() {
+    return AppPath + QStringLiteral("System.ini");
+}
+
+void LoadSystemGlobals() {
+    const IniFile ini(SystemIniPath());
+    DefaultLanguageGlobal = ini.readString("System", "DefaultLanguage", "English");
+    VersionText = ini.readString("System", "Version", "0");
+    DebugMode = ini.readBool("System", "Debug", false);
+}

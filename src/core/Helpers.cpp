@@ -1,0 +1,152 @@
+#include "Helpers.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+
+#ifndef ZAVK_VERSION
+#define ZAVK_VERSION "0.0.0"
+#endif
+
+namespace {
+
+// The version mark searched for by FileVersionText; kept in the executable on purpose.
+[[gnu::used]] const char VersionMark[] = "ZAVK-FileVersion:" ZAVK_VERSION "\n";
+
+// Built at run time so that the search text itself never stands in the binary.
+QByteArray versionMarkPrefix() {
+    return QByteArray("ZAVK-File") + QByteArray("Version:");
+}
+
+QString majorMinor(const QByteArray& version) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)\\.(\\d+)"));
+    const auto match = pattern.match(QString::fromLatin1(version));
+    if (!match.hasMatch())
+        return QString();
+    return match.captured(1) + '.' + match.captured(2);
+}
+
+QString trimBlanksAndControls(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= ' ')
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= ' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+QString GetPiece(const QString& text, const QString& separator, int n) {
+    if (n <= 0 || separator.isEmpty())
+        return QString();
+    QString work = trimBlanksAndControls(text) + separator;
+    for (int round = 1;; ++round) {
+        const qsizetype at = work.indexOf(separator);
+        if (at < 0)
+            return QString();
+        if (round == n)
+            return work.left(at);
+        work.remove(0, at + separator.size());
+    }
+}
+
+bool RegionName(int index, QString& name) {
+    static const char* const names[] = {"ASIA", "EUROPE", "SOUTHAMERICA", "NORTHAMERICA"};
+    if (index < 0 || index > 3)
+        return false;
+    name = QLatin1String(names[index]);
+    return true;
+}
+
+QString SqlNumber(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("NULL");
+    return QString::number(value, 'g', 15);
+}
+
+bool IsIntegerText(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?\\d{1,18}$"));
+    return pattern.match(text).hasMatch();
+}
+
+QString ProgramVersionText() {
+    return majorMinor(QByteArray(VersionMark).mid(versionMarkPrefix().size()));
+}
+
+QString FileVersionText(const QString& filePath) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const uchar* data = file.map(0, file.size());
+    if (!data)
+        return QString();
+    const QByteArrayView content(reinterpret_cast<const char*>(data), file.size());
+    const QByteArray prefix = versionMarkPrefix();
+    const qsizetype at = content.indexOf(prefix);
+    if (at < 0)
+        return QString();
+    return majorMinor(content.sliced(at + prefix.size(),
+                                     qMin<qsizetype>(32, content.size() - at - prefix.size()))
+                          .toByteArray());
+}
+
+QString FileStampText(const QString& filePath) {
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return QString();
+    return info.lastModified().toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+}
+
+bool SetFileStamp(const QString& filePath, const QString& timeText) {
+    if (timeText.trimmed().isEmpty())
+        return true;
+    QDateTime stamp =
+        QDateTime::fromString(timeText.trimmed(), QStringLiteral("yyyy-MM-dd hh:mm"));
+    if (!stamp.isValid())
+        return false;
+    stamp.setTimeSpec(Qt::LocalTime);
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A file system without birth times simply keeps it; the other two must be set.
+    file.setFileTime(stamp, QFileDevice::FileBirthTime);
+    return file.setFileTime(stamp, QFileDevice::FileModificationTime) &&
+           file.setFileTime(stamp, QFileDevice::FileAccessTime);
+}
+
+bool ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPath, int mode) {
+    if (mode != 0 && mode != 1)
+        return false;
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = source.readAll();
+    source.close();
+    QFile::remove(targetPath);
+
+    const char from = mode == 0 ? '.' : ',';
+    const char to = mode == 0 ? ',' : '.';
+    QList<QByteArray> lines = content.split('\n');
+    for (QByteArray& line : lines) {
+        if (line.contains("SpconRBaseSql") || line.contains("SpconLBaseSql") ||
+            line.contains("JOINT"))
+            continue;
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        for (qsizetype i = eq + 1; i < line.size(); ++i) {
+            if (line[i] == from)
+                line[i] = to;
+        }
+    }
+
+    QSaveFile target(targetPath);
+    return target.open(QIODevice::WriteOnly) && target.write(lines.join('\n')) >= 0 &&
+           target.commit();
+}

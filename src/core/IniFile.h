@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// INI text file with the semantics the settings and history files need:
+// section and key names are matched case-insensitively, the first occurrence
+// of a key wins, values are trimmed. A write changes one line (or adds one)
+// and keeps every other byte of the file as it was; the file is replaced
+// atomically, so a failed write never leaves a truncated file behind.
+class IniFile {
+public:
+    // Reads the file at once; a missing, unreadable or oversized file reads as empty.
+    explicit IniFile(QString path, QByteArray newFileLineEnd = "\n");
+
+    const QString& path() const { return path_; }
+    bool exists() const { return exists_; }
+
+    bool hasKey(const QString& section, const QString& key) const;
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue = QString()) const;
+    // Decimal integer; anything else (empty, text, overflow) gives the default.
+    int readInteger(const QString& section, const QString& key, int defaultValue) const;
+    // An integer where any non-zero value is true.
+    bool readBool(const QString& section, const QString& key, bool defaultValue) const;
+    // Keys of a section in file order (first spelling of each), empty when absent.
+    QStringList keys(const QString& section) const;
+
+    // Writes one key. The file is re-read first, so writes of other objects are kept.
+    // Returns false (and leaves the file untouched) when it cannot be written,
+    // including when the file has no write permission bit at all.
+    bool writeString(const QString& section, const QString& key, const QString& value);
+    bool writeInteger(const QString& section, const QString& key, int value);
+
+    QString errorString() const { return error_; }
+
+    // Files larger than this are not read; writing to them is refused.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
+private:
+    struct Location {
+        qsizetype sectionLine = -1; // index of the "[section]" line, -1 when absent
+        qsizetype keyLine = -1;     // index of the first "key=" line in it, -1 when absent
+        qsizetype lastLine = -1;    // last non-blank line of the section
+    };
+
+    bool load();
+    Location locate(const QString& section, const QString& key) const;
+    QByteArray serialise() const;
+
+    QString path_;
+    QByteArray newFileLineEnd_;
+    QByteArray lineEnd_;
+    QList<QByteArray> lines_;
+    bool endsWithLineEnd_ = true;
+    bool exists_ = false;
+    QString error_;
+};

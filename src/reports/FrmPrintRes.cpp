@@ -1,0 +1,7 @@
+#include "FrmPrintRes.h"
+
+TFrmPrintRes* FrmPrintRes = nullptr;
+
+TFrmPrintRes::TFrmPrintRes(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("FrmPrintRes"));
+}

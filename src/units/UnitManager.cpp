@@ -1,0 +1,3 @@
+#include "UnitManager.h"
+
+TUnitManager::TUnitManager(int languageId) : languageId_(languageId) {}

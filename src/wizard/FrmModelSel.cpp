@@ -1,0 +1,7 @@
+#include "FrmModelSel.h"
+
+TFrmModelSel* FrmModelSel = nullptr;
+
+TFrmModelSel::TFrmModelSel(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmModelSel"));
+}
