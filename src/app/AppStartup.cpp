@@ -36,7 +36,8 @@ void attachStartupProbe(TFrmMainShell& mainShell, const QElapsedTimer& sinceStar
     QObject::connect(&mainShell, &TFrmMainShell::shown, &mainShell, [&sinceStart] {
         std::printf("main window shown after %.3f ms\n", sinceStart.nsecsElapsed() / 1e6);
         std::fflush(stdout);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // exit() rather than quit(): quitting asks every window to close, which asks the user.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     });
 }
 
@@ -85,7 +86,7 @@ int RunZavk(QApplication& app) {
     splash.reset();
 
     if (!objects->MainShell->CreatedOk()) {
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(1); });
     } else {
         attachStartupProbe(*objects->MainShell, sinceStart);
         objects->MainShell->show();

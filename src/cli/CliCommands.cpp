@@ -3,10 +3,21 @@
 #include "DMComm.h"
 #include "Globals.h"
 
-const QStringList CatalogueTables = {
-    "SERIES",       "M_PT",         "M_Tube",      "M_EJ",        "M_VA",
-    "M_SPECON",     "Material",     "ParaInfo",    "CommonValue", "UnitCategory",
-    "ModelMaster",  "ModelDetail",  "UnitSchemeMaster", "UnitSchemeDetail", "DBVersion"};
+const QStringList CatalogueTables = {"SERIES",
+                                     "M_PT",
+                                     "M_Tube",
+                                     "M_EJ",
+                                     "M_VA",
+                                     "M_SPECON",
+                                     "Material",
+                                     "ParaInfo",
+                                     "CommonValue",
+                                     "UnitCategory",
+                                     "ModelMaster",
+                                     "ModelDetail",
+                                     "UnitSchemeMaster",
+                                     "UnitSchemeDetail",
+                                     "DBVersion"};
 
 int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QString databasePath = AppPath + QStringLiteral("Data/MORELDB.db");
@@ -23,8 +34,8 @@ int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     TDMComm db;
     if (!db.ConnectDB(databasePath)) {
         out.flush();
-        err << "zavk-cli info: cannot open the catalogue " << databasePath << ": "
-            << db.LastError() << '\n';
+        err << "zavk-cli info: cannot open the catalogue " << databasePath << ": " << db.LastError()
+            << '\n';
         return 1;
     }
     QString version;

@@ -1,10 +1,10 @@
 #include "BaseClass.h"
 
-#include "XMLLan.h"
-#include "UnitManager.h"
 #include "Globals.h"
 #include "Helpers.h"
 #include "IniFile.h"
+#include "UnitManager.h"
+#include "XMLLan.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +49,8 @@ void TBaseClass::LoadSettings() {
     AreaProduct = ini.readInteger(SystemSection, "AreaProduct", 0);
     if (AreaProduct < 0 || AreaProduct > 3)
         AreaProduct = 0;
-    DefaultLanguage = knownLanguageOrEnglish(ini.readString(SystemSection, "DefaultLanguage",
-                                                            "English"));
+    DefaultLanguage =
+        knownLanguageOrEnglish(ini.readString(SystemSection, "DefaultLanguage", "English"));
     Language = DefaultLanguage;
     for (int i = 0; i < LanguageCount; ++i) {
         const bool byDefault = QLatin1String(LanguageNames[i]) != QLatin1String("Russian");

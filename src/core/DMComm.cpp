@@ -18,8 +18,8 @@ QString newConnectionName() {
 }
 
 // Tables that every catalogue has; a file without them is not a ZAVK catalogue.
-const char* const RequiredTables[] = {"SERIES", "M_PT", "M_EJ", "ParaInfo", "UnitCategory",
-                                      "DBVersion"};
+const char* const RequiredTables[] = {"SERIES",   "M_PT",         "M_EJ",
+                                      "ParaInfo", "UnitCategory", "DBVersion"};
 
 } // namespace
 
@@ -109,9 +109,10 @@ bool TDMComm::ConnectDB(const QString& databasePath) {
     bool healthy = QComm.Open(QStringLiteral("PRAGMA quick_check")) && !QComm.IsEmpty() &&
                    QComm.AsString(QStringLiteral("quick_check")) == QLatin1String("ok");
     for (const char* table : RequiredTables) {
-        healthy = healthy && QComm.Open(QStringLiteral("SELECT count(*) FROM sqlite_master "
-                                                       "WHERE type='table' AND name='%1'")
-                                            .arg(QLatin1String(table))) &&
+        healthy = healthy &&
+                  QComm.Open(QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                            "WHERE type='table' AND name='%1'")
+                                 .arg(QLatin1String(table))) &&
                   QComm.AsInteger(QStringLiteral("count(*)")) == 1;
     }
     if (!healthy) {
@@ -209,9 +210,9 @@ double TDMComm::GetPadArea(const QString& padId) {
 }
 
 bool TDMComm::BeginTrans() {
-    const QString statement = transactionLevel_ == 0
-                                  ? QStringLiteral("BEGIN")
-                                  : QStringLiteral("SAVEPOINT zavk_level_%1").arg(transactionLevel_);
+    const QString statement =
+        transactionLevel_ == 0 ? QStringLiteral("BEGIN")
+                               : QStringLiteral("SAVEPOINT zavk_level_%1").arg(transactionLevel_);
     if (!ExecSQL(statement))
         return false;
     ++transactionLevel_;
@@ -222,8 +223,8 @@ bool TDMComm::CommitTrans() {
     if (transactionLevel_ == 0)
         return false;
     const int level = transactionLevel_ - 1;
-    const QString statement = level == 0 ? QStringLiteral("COMMIT")
-                                         : QStringLiteral("RELEASE zavk_level_%1").arg(level);
+    const QString statement =
+        level == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE zavk_level_%1").arg(level);
     if (!ExecSQL(statement))
         return false;
     transactionLevel_ = level;

@@ -38,8 +38,8 @@ double TFieldReader::AsFloat(const QString& column) const {
     if (value.isNull())
         return 0.0;
     bool ok = false;
-    const double number = isNumeric(value) ? value.toDouble(&ok)
-                                           : value.toString().trimmed().toDouble(&ok);
+    const double number =
+        isNumeric(value) ? value.toDouble(&ok) : value.toString().trimmed().toDouble(&ok);
     return ok ? number : 0.0;
 }
 

@@ -91,9 +91,9 @@ QString FileVersionText(const QString& filePath) {
     const qsizetype at = content.indexOf(prefix);
     if (at < 0)
         return QString();
-    return majorMinor(content.sliced(at + prefix.size(),
-                                     qMin<qsizetype>(32, content.size() - at - prefix.size()))
-                          .toByteArray());
+    return majorMinor(
+        content.sliced(at + prefix.size(), qMin<qsizetype>(32, content.size() - at - prefix.size()))
+            .toByteArray());
 }
 
 QString FileStampText(const QString& filePath) {
@@ -106,8 +106,7 @@ QString FileStampText(const QString& filePath) {
 bool SetFileStamp(const QString& filePath, const QString& timeText) {
     if (timeText.trimmed().isEmpty())
         return true;
-    QDateTime stamp =
-        QDateTime::fromString(timeText.trimmed(), QStringLiteral("yyyy-MM-dd hh:mm"));
+    QDateTime stamp = QDateTime::fromString(timeText.trimmed(), QStringLiteral("yyyy-MM-dd hh:mm"));
     if (!stamp.isValid())
         return false;
     stamp.setTimeSpec(Qt::LocalTime);

@@ -38,10 +38,11 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A file without any write bit is read-only, also for root (who may write it anyway).
 bool hasNoWritePermission(const QString& path) {
     const QFileInfo info(path);
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                              QFileDevice::WriteOther | QFileDevice::WriteUser;
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return info.exists() && !(info.permissions() & anyWrite);
 }
 
@@ -138,8 +139,7 @@ QStringList IniFile::keys(const QString& section) const {
         const ParsedLine parsed = parseLine(lines_.at(i));
         if (parsed.kind == ParsedLine::Section)
             break;
-        if (parsed.kind == ParsedLine::Key &&
-            !result.contains(parsed.name, Qt::CaseInsensitive))
+        if (parsed.kind == ParsedLine::Key && !result.contains(parsed.name, Qt::CaseInsensitive))
             result.append(parsed.name);
     }
     return result;

@@ -29,9 +29,8 @@ QString maskQuotedText(const QString& statement) {
 } // namespace
 
 QString TranslateJetSql(const QString& statement) {
-    static const QRegularExpression deleteStar(
-        QStringLiteral("\\bDELETE\\s*\\*\\s*(?=FROM\\b)"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression deleteStar(QStringLiteral("\\bDELETE\\s*\\*\\s*(?=FROM\\b)"),
+                                               QRegularExpression::CaseInsensitiveOption);
     if (!statement.contains('*'))
         return statement;
     const QString masked = maskQuotedText(statement);

@@ -23,6 +23,6 @@ bool StartPendingUpdateScript() {
 }
 
 bool TermsOfUseRequired() {
-    return IniFile(SystemIniPath()).readBool(QStringLiteral("System"),
-                                             QStringLiteral("DisplayAgree"), true);
+    return IniFile(SystemIniPath())
+        .readBool(QStringLiteral("System"), QStringLiteral("DisplayAgree"), true);
 }

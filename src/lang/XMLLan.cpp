@@ -16,8 +16,11 @@ bool parseFile(const QString& path, QDomDocument& document, QString& error) {
     int column = 0;
     QDomDocument parsed;
     if (!parsed.setContent(&file, &message, &line, &column)) {
-        error = QStringLiteral("%1: line %2, column %3: %4").arg(path).arg(line).arg(column).arg(
-            message);
+        error = QStringLiteral("%1: line %2, column %3: %4")
+                    .arg(path)
+                    .arg(line)
+                    .arg(column)
+                    .arg(message);
         return false;
     }
     if (parsed.documentElement().isNull()) {
@@ -86,8 +89,7 @@ QString TXMLLan::GetMessageText(const QString& key) const {
     return lines.join(QChar('\r'));
 }
 
-QString TXMLLan::GetDataText(const QString& table, const QString& key,
-                             const QString& field) const {
+QString TXMLLan::GetDataText(const QString& table, const QString& key, const QString& field) const {
     return container(2).firstChildElement(table).firstChildElement(field + key).text();
 }
 

@@ -60,6 +60,6 @@ void EnableInput(QWidget* input, bool enable, QWidget* owner, bool clear);
 // Asks for a folder; true and path set when the user confirmed one.
 bool BrowseForFolder(const QString& title, const QString& rootFolder, QString& path);
 // Replaces the folder browser, for tests; an empty browser restores the real one.
-using TFolderBrowser = std::function<std::optional<QString>(const QString& title,
-                                                            const QString& startFolder)>;
+using TFolderBrowser =
+    std::function<std::optional<QString>(const QString& title, const QString& startFolder)>;
 void SetFolderBrowser(TFolderBrowser browser);

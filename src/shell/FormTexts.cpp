@@ -61,8 +61,8 @@ void ApplyFormTexts(QWidget* screen, const TXMLLan& lan, const THintHandler& hin
         const QString hint = lan.GetFormItemText(screenName, name + QStringLiteral(".Hint"));
         if (!hint.isEmpty())
             control->setToolTip(hint);
-        if (forwarder && (qobject_cast<QLabel*>(control) ||
-                          qobject_cast<QAbstractButton*>(control)))
+        if (forwarder &&
+            (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)))
             control->installEventFilter(forwarder);
     }
 }

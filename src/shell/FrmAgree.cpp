@@ -44,8 +44,8 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
         text(lan, "chkDontShow.Caption", QStringLiteral("Do not show this again")), this);
     chkDontShow->setObjectName(QStringLiteral("chkDontShow"));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* accept = buttons->addButton(text(lan, "btnAccept.Caption", QStringLiteral("Accept")),
-                                             QDialogButtonBox::AcceptRole);
+    QPushButton* accept = buttons->addButton(
+        text(lan, "btnAccept.Caption", QStringLiteral("Accept")), QDialogButtonBox::AcceptRole);
     accept->setObjectName(QStringLiteral("btnAccept"));
     QPushButton* decline = buttons->addButton(
         text(lan, "btnDecline.Caption", QStringLiteral("Decline")), QDialogButtonBox::RejectRole);
@@ -62,8 +62,8 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
 
 void TFrmAgree::accept() {
     if (chkDontShow->isChecked())
-        IniFile(SystemIniPath()).writeInteger(QStringLiteral("System"),
-                                              QStringLiteral("DisplayAgree"), 0);
+        IniFile(SystemIniPath())
+            .writeInteger(QStringLiteral("System"), QStringLiteral("DisplayAgree"), 0);
     QDialog::accept();
 }
 

@@ -136,8 +136,10 @@ void TFrmMainShell::buildLayout() {
     bannerLayout->addWidget(bannerText);
     bannerLayout->addStretch(2);
 
-    skbActuatorSelect = makeButton("skbActuatorSelect", QStringLiteral("Equipment selection"), panCenter);
-    skbActuatorCalc = makeButton("skbActuatorCalc", QStringLiteral("Characteristic calculation"), panCenter);
+    skbActuatorSelect =
+        makeButton("skbActuatorSelect", QStringLiteral("Equipment selection"), panCenter);
+    skbActuatorCalc =
+        makeButton("skbActuatorCalc", QStringLiteral("Characteristic calculation"), panCenter);
     for (QPushButton* mode : {skbActuatorSelect, skbActuatorCalc})
         mode->setCheckable(true);
     skbActuatorSelect->setChecked(true);
@@ -155,8 +157,8 @@ void TFrmMainShell::buildLayout() {
     connect(sbkHelp, &QPushButton::clicked, this, [] {
         if (BaseClass)
             BaseClass->ShowHelp(BaseClass->UsesNamedHelpTopics()
-                                ? QStringLiteral("acuerdo-de-licencia-del-programa.html")
-                                : QStringLiteral("1.htm"));
+                                    ? QStringLiteral("acuerdo-de-licencia-del-programa.html")
+                                    : QStringLiteral("1.htm"));
     });
     connect(sbExit, &QPushButton::clicked, this, &QWidget::close);
     LblSelect = new QLabel(QStringLiteral("Equipment selection"), panCenter);
@@ -199,8 +201,9 @@ void TFrmMainShell::buildLayout() {
 
 void TFrmMainShell::applyLanguage() {
     const TXMLLan& lan = *BaseClass->Lan;
-    ApplyFormTexts(this, lan,
-                   [this](const QString& hint, QWidget* control) { ShowControlHint(hint, control); });
+    ApplyFormTexts(this, lan, [this](const QString& hint, QWidget* control) {
+        ShowControlHint(hint, control);
+    });
     QStringList captions;
     for (const char* key : {"MSGYES", "MSGNO", "MSGOK", "MSGCANCEL"})
         captions.append(lan.GetMessageText(QLatin1String(key)));
@@ -224,8 +227,9 @@ void TFrmMainShell::ShowControlHint(const QString& hint, QWidget*) {
 void TFrmMainShell::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (BaseClass)
-        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics() ? QStringLiteral("pantalla-de-menu.html")
-                                                            : QStringLiteral("4.htm");
+        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
+                                   ? QStringLiteral("pantalla-de-menu.html")
+                                   : QStringLiteral("4.htm");
     sbkHelp->setEnabled(true);
     skbUpdate->setEnabled(false);
     emit shown();

@@ -21,9 +21,9 @@ TFrmSplash::TFrmSplash(QWidget* parent)
     gueLogin->setValue(0);
     gueLogin->setTextVisible(false);
     gueLogin->setFixedHeight(6);
-    gueLogin->setStyleSheet(QStringLiteral(
-        "QProgressBar{background:rgba(255,255,255,40);border:none;border-radius:3px}"
-        "QProgressBar::chunk{background:#7fd3ff;border-radius:3px}"));
+    gueLogin->setStyleSheet(
+        QStringLiteral("QProgressBar{background:rgba(255,255,255,40);border:none;border-radius:3px}"
+                       "QProgressBar::chunk{background:#7fd3ff;border-radius:3px}"));
     LblVersion = new QLabel(
         QStringLiteral("Version: ") + FileVersionText(QApplication::applicationFilePath()), this);
     LblVersion->setObjectName(QStringLiteral("LblVersion"));

@@ -1,0 +1,135 @@
+#include "IniFile.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsKeysCaseInsensitivelyFirstOccurrenceTrimmed() {
+        TempProgramFolder folder;
+        folder.writeFile("a.ini", "[System]\r\n  DefaultLANGUAGE =  German  \r\n"
+                                  "defaultlanguage=French\r\n[system]\r\nVersion=9\r\n");
+        const IniFile ini(folder.file("a.ini"));
+        QCOMPARE(ini.readString("SYSTEM", "DefaultLanguage"), QString("German"));
+        // Only the first section of a name counts, as for a key.
+        QCOMPARE(ini.readString("System", "Version", "none"), QString("none"));
+        QCOMPARE(ini.keys("system"), QStringList({"DefaultLANGUAGE"}));
+    }
+
+    void integersAndBooleans_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("integer");
+        QTest::addColumn<bool>("boolean");
+        QTest::newRow("plain") << QByteArray("12") << 12 << true;
+        QTest::newRow("negative") << QByteArray(" -3 ") << -3 << true;
+        QTest::newRow("zero") << QByteArray("0") << 0 << false;
+        QTest::newRow("two is true") << QByteArray("2") << 2 << true;
+        QTest::newRow("text gives default") << QByteArray("yes") << 7 << true;
+        QTest::newRow("empty gives default") << QByteArray("") << 7 << true;
+        QTest::newRow("overflow gives default") << QByteArray("99999999999") << 7 << true;
+    }
+    void integersAndBooleans() {
+        QFETCH(QByteArray, value);
+        QFETCH(int, integer);
+        QFETCH(bool, boolean);
+        TempProgramFolder folder;
+        folder.writeFile("a.ini", "[S]\nK=" + value + "\n");
+        const IniFile ini(folder.file("a.ini"));
+        QCOMPARE(ini.readInteger("S", "K", 7), integer);
+        QCOMPARE(ini.readBool("S", "K", true), boolean);
+    }
+
+    void missingEmptyOrBinaryFileReadsAsDefaults_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("create");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("truncated") << QByteArray("[System]\nDefaultLang") << true;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[Sys\x00tem]\n=\n\x01=\x02", 17) << true;
+        QTest::newRow("key before any section") << QByteArray("Version=5\n") << true;
+    }
+    void missingEmptyOrBinaryFileReadsAsDefaults() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, create);
+        TempProgramFolder folder;
+        if (create)
+            folder.writeFile("a.ini", content);
+        const IniFile ini(folder.file("a.ini"));
+        QCOMPARE(ini.readString("System", "Version", "0"), QString("0"));
+        QCOMPARE(ini.readInteger("System", "DefaultLang", 4), 4);
+    }
+
+    void writingOneKeyKeepsEveryOtherByte() {
+        TempProgramFolder folder;
+        const QByteArray before = "; comment\r\n[System]\r\nA = 1\r\nversion=old\r\n\r\n"
+                                  "[Other]\r\nversion=keep\r\n";
+        folder.writeFile("a.ini", before);
+        IniFile ini(folder.file("a.ini"));
+        QVERIFY(ini.writeString("SYSTEM", "Version", "new"));
+        QCOMPARE(folder.readFile("a.ini"),
+                 QByteArray("; comment\r\n[System]\r\nA = 1\r\nversion=new\r\n\r\n"
+                            "[Other]\r\nversion=keep\r\n"));
+    }
+
+    void newKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEnd() {
+        TempProgramFolder folder;
+        folder.writeFile("a.ini", "[System]\nA=1\n\n[HTTPURL]\nUrl=x");
+        IniFile ini(folder.file("a.ini"));
+        QVERIFY(ini.writeString("System", "StartNum", "1"));
+        QVERIFY(ini.writeInteger("New", "K", 5));
+        QCOMPARE(folder.readFile("a.ini"),
+                 QByteArray("[System]\nA=1\nStartNum=1\n\n[HTTPURL]\nUrl=x\n[New]\nK=5\n"));
+        QCOMPARE(IniFile(folder.file("a.ini")).readInteger("new", "k", 0), 5);
+    }
+
+    void writeCreatesAMissingFileWithOnlyThatKey() {
+        TempProgramFolder folder;
+        IniFile ini(folder.file("new.ini"), "\r\n");
+        QVERIFY(ini.writeString("History", "SoftName", "ZAVK1"));
+        QCOMPARE(folder.readFile("new.ini"), QByteArray("[History]\r\nSoftName=ZAVK1\r\n"));
+    }
+
+    void writeSeesChangesMadeThroughAnotherObject() {
+        TempProgramFolder folder;
+        IniFile first(folder.file("a.ini"));
+        IniFile second(folder.file("a.ini"));
+        QVERIFY(first.writeString("S", "A", "1"));
+        QVERIFY(second.writeString("S", "B", "2"));
+        const IniFile check(folder.file("a.ini"));
+        QCOMPARE(check.readString("S", "A"), QString("1"));
+        QCOMPARE(check.readString("S", "B"), QString("2"));
+    }
+
+    void binaryContentSurvivesAWrite() {
+        TempProgramFolder folder;
+        const QByteArray junk("\x00\xff junk \x80\n", 10);
+        folder.writeFile("a.ini", junk + "[S]\nK=1\n");
+        IniFile ini(folder.file("a.ini"));
+        QVERIFY(ini.writeString("S", "K", "2"));
+        QCOMPARE(folder.readFile("a.ini"), junk + "[S]\nK=2\n");
+    }
+
+    void readOnlyFileIsReportedAndNotTouched() {
+        TempProgramFolder folder;
+        const QByteArray before = "[System]\nDefaultLanguage=German\n";
+        folder.writeFile("a.ini", before);
+        QFile::setPermissions(folder.file("a.ini"), QFile::ReadOwner | QFile::ReadGroup);
+        IniFile ini(folder.file("a.ini"));
+        QVERIFY(!ini.writeString("System", "DefaultLanguage", "French"));
+        QVERIFY(!ini.errorString().isEmpty());
+        QCOMPARE(folder.readFile("a.ini"), before);
+        QCOMPARE(ini.readString("System", "DefaultLanguage"), QString("German"));
+    }
+
+    void unwritableFolderIsReported() {
+        TempProgramFolder folder;
+        IniFile ini(folder.file("no/such/folder/a.ini"));
+        QVERIFY(!ini.writeString("S", "K", "1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"

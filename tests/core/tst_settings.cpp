@@ -1,0 +1,222 @@
+#include "BaseClass.h"
+#include "Globals.h"
+#include "Helpers.h"
+#include "IniFile.h"
+#include "Startup.h"
+#include "TestSupport.h"
+#include "UnitManager.h"
+#include "XMLLan.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    static QByteArray iniWithHint(const TempProgramFolder& folder, const QByteArray& extra) {
+        return "[System]\r\nInstallLanPath=" + folder.file("hint.txt").toUtf8() + "\r\n" + extra;
+    }
+
+private slots:
+    void defaultsWithoutSystemIni() {
+        TempProgramFolder folder;
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("English"));
+        QCOMPARE(settings.DefaultLanguage, QString("English"));
+        QCOMPARE(settings.AreaProduct, 0);
+        for (int i = 0; i < LanguageCount; ++i)
+            QCOMPARE(settings.Available[i], QLatin1String(LanguageNames[i]) != "Russian");
+        QVERIFY(settings.UnitFreedom);
+        QCOMPARE(settings.DefaultSchemeID, 0);
+        QCOMPARE(settings.StartNum, 0);
+        QVERIFY(settings.HelpTopic.isEmpty());
+        QCOMPARE(settings.UnitManager->LanguageId(), 1033);
+        QVERIFY(!QFileInfo::exists(SystemIniPath())); // reading never creates the file
+
+        LoadSystemGlobals();
+        QCOMPARE(VersionText, QString("0"));
+        QVERIFY(!DebugMode);
+        QCOMPARE(DefaultLanguageGlobal, QString("English"));
+        QVERIFY(TermsOfUseRequired());
+    }
+
+    void valuesInOddCaseAndFlagRules() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", "[SYSTEM]\nareaproduct=2\nDEFAULTLANGUAGE=english\n"
+                                       "russian=1\nGerman=2\nunitfreedom=2\ndefaultschemeid=3\n"
+                                       "DEBUG=2\nversion= 2.5 \ndisplayagree=0\n");
+        const TBaseClass settings;
+        QCOMPARE(settings.AreaProduct, 2);
+        QCOMPARE(settings.Language, QString("English")); // the file name's spelling
+        QVERIFY(settings.Available[9]);
+        QVERIFY(!settings.Available[6]); // a flag counts only when exactly 1
+        QVERIFY(!settings.UnitFreedom);
+        QCOMPARE(settings.DefaultSchemeID, 3);
+        LoadSystemGlobals();
+        QVERIFY(DebugMode); // any non-zero value
+        QCOMPARE(VersionText, QString("2.5"));
+        QVERIFY(!TermsOfUseRequired());
+    }
+
+    void unknownLanguageOrRegionFallsBackSafely() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini",
+                         "[System]\nDefaultLanguage=../../etc/passwd\nAreaProduct=7\n");
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("English"));
+        QCOMPARE(settings.LanguageFilePath(), folder.file("Language/English.xml"));
+        QCOMPARE(settings.AreaProduct, 0);
+    }
+
+    void missingLanguageFileFallsBackToEnglish() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", "[System]\nDefaultLanguage=German\n");
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("German"));
+        QVERIFY(settings.Lan->Loaded());
+        QVERIFY(settings.Lan->LoadError().contains("German.xml"));
+        QCOMPARE(settings.Lan->GetMessageText("MSGYES"), QString("Yes"));
+    }
+
+    void installHint_data() {
+        QTest::addColumn<QByteArray>("extraIni");
+        QTest::addColumn<QByteArray>("hint");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("writtenLanguage"); // empty: DefaultLanguage not written
+        QTest::addColumn<int>("startNum");
+
+        QTest::newRow("Russian unavailable gives English")
+            << QByteArray("Russian=0\r\n") << QByteArray("1049\r\nRussian\r\n") << "English"
+            << "" << 1;
+        QTest::newRow("available language is taken")
+            << QByteArray() << QByteArray("1031\r\n") << "German"
+            << "German" << 1;
+        QTest::newRow("unavailable German gives English")
+            << QByteArray("German=0\r\nDefaultLanguage=French\r\n") << QByteArray("1031")
+            << "English"
+            << "English" << 1;
+        QTest::newRow("English already default: only StartNum")
+            << QByteArray("DefaultLanguage=English\r\n") << QByteArray("1033\n") << "English"
+            << "" << 1;
+        QTest::newRow("unknown identifier keeps the language")
+            << QByteArray("DefaultLanguage=French\r\n") << QByteArray("9999\r\n") << "French"
+            << "" << 1;
+        QTest::newRow("already applied once: nothing written")
+            << QByteArray("StartNum=1\r\n") << QByteArray("1031\r\n") << "English"
+            << "" << 1;
+        QTest::newRow("not a number: nothing written")
+            << QByteArray() << QByteArray("German\r\n1031\r\n") << "English"
+            << "" << 0;
+        QTest::newRow("binary garbage: nothing written")
+            << QByteArray() << QByteArray("\x00\xff\x01", 3) << "English"
+            << "" << 0;
+        QTest::newRow("empty file: nothing written") << QByteArray() << QByteArray() << "English"
+                                                     << "" << 0;
+    }
+    void installHint() {
+        QFETCH(QByteArray, extraIni);
+        QFETCH(QByteArray, hint);
+        QFETCH(QString, language);
+        QFETCH(QString, writtenLanguage);
+        QFETCH(int, startNum);
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        const QByteArray before = iniWithHint(folder, extraIni);
+        folder.writeFile("System.ini", before);
+        folder.writeFile("hint.txt", hint);
+
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, language);
+        QCOMPARE(settings.DefaultLanguage, language);
+        QVERIFY2(!QFileInfo::exists(folder.file("hint.txt")), "the hint is consumed");
+        const IniFile after(SystemIniPath());
+        QCOMPARE(after.readInteger("System", "StartNum", 0), startNum);
+        QCOMPARE(after.hasKey("System", "DefaultLanguage"),
+                 !writtenLanguage.isEmpty() || extraIni.contains("DefaultLanguage"));
+        if (!writtenLanguage.isEmpty())
+            QCOMPARE(after.readString("System", "DefaultLanguage"), writtenLanguage);
+        if (startNum == 0 || extraIni.contains("StartNum"))
+            QCOMPARE(folder.readFile("System.ini"), before);
+    }
+
+    void hintThatCannotBeReadIsLeftAlone() {
+        TempProgramFolder folder;
+        const QByteArray before = iniWithHint(folder, {});
+        folder.writeFile("System.ini", before);
+        QDir().mkdir(folder.file("hint.txt")); // a folder where the file should be
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("English"));
+        QCOMPARE(folder.readFile("System.ini"), before);
+    }
+
+    void hintWithReadOnlySettingsFileChangesNothing() {
+        TempProgramFolder folder;
+        const QByteArray before = iniWithHint(folder, {});
+        folder.writeFile("System.ini", before);
+        folder.writeFile("hint.txt", "1031\r\n");
+        QFile::setPermissions(SystemIniPath(), QFile::ReadOwner);
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("English"));
+        QCOMPARE(settings.StartNum, 0);
+        QCOMPARE(folder.readFile("System.ini"), before);
+    }
+
+    void settingsFileKeepsItsStartUpTimeStamp() {
+        TempProgramFolder folder;
+        folder.writeFile("System.ini", "[System]\nDefaultLanguage=English\n");
+        QVERIFY(SetFileStamp(SystemIniPath(), "2021-03-04 05:06"));
+        TBaseClass::RecordSysIniStamp(SystemIniPath());
+        QCOMPARE(SysIniStamp, QString("2021-03-04 05:06"));
+
+        QVERIFY(IniFile(SystemIniPath()).writeString("System", "AreaProduct", "1"));
+        QVERIFY(FileStampText(SystemIniPath()) != SysIniStamp);
+        QVERIFY(TBaseClass::RestoreSysIniStamp());
+        QCOMPARE(FileStampText(SystemIniPath()), QString("2021-03-04 05:06"));
+    }
+
+    void stampOfMissingFileIsEmptyAndRestoringItDoesNothing() {
+        TempProgramFolder folder;
+        TBaseClass::RecordSysIniStamp(SystemIniPath());
+        QVERIFY(SysIniStamp.isEmpty());
+        QVERIFY(TBaseClass::RestoreSysIniStamp());
+        QVERIFY(!QFileInfo::exists(SystemIniPath()));
+    }
+
+    void helpOpensTheLanguagesHelpFileOnlyWhenItExists() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", "[System]\nDefaultLanguage=Spanish\n");
+        TBaseClass settings;
+        QVERIFY(settings.UsesNamedHelpTopics());
+        QStringList calls;
+        TBaseClass::SetHelpViewer(
+            [&calls](const QString& file, const QString& topic) { calls << file << topic; });
+        settings.HelpTopic = "pantalla-de-menu.html";
+        settings.ShowCurrentHelp();
+        QVERIFY(calls.isEmpty());
+        folder.writeFile("HELP/Spanish.qch", "x");
+        settings.ShowCurrentHelp();
+        QCOMPARE(calls, QStringList({folder.file("HELP/Spanish.qch"), "pantalla-de-menu.html"}));
+        TBaseClass::SetHelpViewer({});
+
+        settings.Language = "Japanese";
+        QVERIFY(!settings.UsesNamedHelpTopics());
+    }
+
+    void languageIdentifiers() {
+        QCOMPARE(TBaseClass::LanguageLcid("Japanese"), 1041);
+        QCOMPARE(TBaseClass::LanguageLcid("Portuguese"), 1044);
+        QCOMPARE(TBaseClass::LanguageLcid("Russian"), 1049);
+        QCOMPARE(TBaseClass::LanguageLcid("english"), 0); // names are exact
+        QCOMPARE(TBaseClass::LanguageLcid(""), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

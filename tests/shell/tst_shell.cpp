@@ -1,0 +1,267 @@
+#include "AppStartup.h"
+#include "BaseClass.h"
+#include "CommonDialogs.h"
+#include "DMComm.h"
+#include "FrmDebugInfo.h"
+#include "FrmMainShell.h"
+#include "FrmModelSel.h"
+#include "FrmPrintRes.h"
+#include "FrmSplash.h"
+#include "Globals.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QtTest>
+
+namespace {
+
+// Answers every message box with a fixed result and remembers what was asked.
+struct MessageRecorder {
+    QList<TMessageRequest> requests;
+    int answer = mrOk;
+    MessageRecorder() {
+        SetMessageHandler([this](const TMessageRequest& request) {
+            requests.append(request);
+            return answer;
+        });
+    }
+    ~MessageRecorder() { SetMessageHandler({}); }
+    QStringList texts() const {
+        QStringList result;
+        for (const auto& request : requests)
+            result.append(request.text);
+        return result;
+    }
+};
+
+void saveScreenshot(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("ZAVK_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        widget.grab().save(folder + '/' + name + ".png");
+}
+
+QImage solidImage(int width, QColor colour) {
+    QImage image(width, 10, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxCaptionsComeFromTheLanguage() {
+        QStringList seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen << box->windowTitle() << box->text();
+            for (QAbstractButton* button : box->buttons())
+                seen << button->text();
+            box->button(QMessageBox::No)->click();
+        });
+        const int result = ShowMessageDlg("line 1\rline 2", "Nachricht", TMsgDlgType::mtWarning,
+                                          "Ja;Nein;OK;Abbrechen", mbYes | mbNo);
+        QCOMPARE(result, mrNo);
+        QCOMPARE(seen.mid(0, 2), QStringList({"Nachricht", "line 1\nline 2"}));
+        QVERIFY(seen.contains("Ja"));
+        QVERIFY(seen.contains("Nein"));
+        QVERIFY(!seen.contains("OK"));
+    }
+
+    void messageBoxResultCodes() {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->button(QMessageBox::Ok)->text(), QString("Fine"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(ShowMessageDlg("t", "T", TMsgDlgType::mtInformation, "a;b;Fine;d", mbOK), mrOk);
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QCOMPARE(ShowMessageDlg("t", "T", TMsgDlgType::mtWarning, "", mbYes | mbNo), mrNo);
+    }
+
+    void pictureFilesPreferBmpThenJpg() {
+        TempProgramFolder folder;
+        QDir().mkpath(folder.file("Img"));
+        QVERIFY(solidImage(20, Qt::red).save(folder.file("Img/Main.bmp"), "BMP"));
+        QVERIFY(solidImage(30, Qt::blue).save(folder.file("Img/Main.JPG"), "JPG"));
+        QVERIFY(solidImage(40, Qt::blue).save(folder.file("Img/Only.JPG"), "JPG"));
+        MessageRecorder messages;
+        QLabel picture;
+        QVERIFY(LoadImageFile(&picture, "Img/", "Main", true));
+        QCOMPARE(picture.pixmap().width(), 20);
+        QVERIFY(LoadImageFile(&picture, "img\\", "Only", true)); // folder in another case
+        QCOMPARE(picture.pixmap().width(), 40);
+        QVERIFY(messages.requests.isEmpty());
+    }
+
+    void missingOrBrokenPictureIsReportedAndKeepsTheOldOne() {
+        TempProgramFolder folder;
+        folder.writeFile("Img/Broken.bmp", "not a picture");
+        MessageRecorder messages;
+        QLabel picture;
+        picture.setPixmap(QPixmap::fromImage(solidImage(7, Qt::green)));
+        QVERIFY(!LoadImageFile(&picture, "Img/", "Missing", false));
+        QVERIFY(messages.requests.isEmpty());
+        QVERIFY(!LoadImageFile(&picture, "Img/", "Missing", true));
+        QVERIFY(!LoadImageFile(&picture, "Img/", "Broken", true));
+        QCOMPARE(messages.texts(),
+                 QStringList({folder.file("Img/Missing.JPG") + " Load Image Error!",
+                              folder.file("Img/Broken.bmp") + " Load Image Error!"}));
+        QCOMPARE(picture.pixmap().width(), 7);
+    }
+
+    void enableInputGreysAndClears() {
+        QWidget owner;
+        auto* combo = new QComboBox(&owner);
+        combo->setEditable(true);
+        combo->addItems({"1", "2"});
+        combo->setCurrentIndex(1);
+        auto* edit = new QLineEdit("text", &owner);
+
+        EnableInput(combo, false, &owner, true);
+        QVERIFY(!combo->isEnabled());
+        QCOMPARE(combo->currentText(), QString());
+        QCOMPARE(combo->palette().color(QPalette::Disabled, QPalette::Base), QColor(212, 208, 200));
+        EnableInput(combo, true, &owner, false);
+        QVERIFY(combo->isEnabled());
+        QCOMPARE(combo->currentIndex(), 0);
+        QVERIFY(combo->palette().color(QPalette::Base) != QColor(212, 208, 200));
+
+        EnableInput(edit, false, &owner, false);
+        QCOMPARE(edit->text(), QString("text"));
+        EnableInput(edit, false, &owner, true);
+        QCOMPARE(edit->text(), QString());
+        QVERIFY(!edit->isEnabled());
+    }
+
+    void folderBrowserKeepsThePathWhenCancelled() {
+        TempProgramFolder folder;
+        QString path = "/no/such/folder";
+        QString startSeen = "unset";
+        SetFolderBrowser([&startSeen](const QString&, const QString& start) {
+            startSeen = start;
+            return std::optional<QString>();
+        });
+        QVERIFY(!BrowseForFolder("Choose", folder.path(), path));
+        QCOMPARE(path, QString("/no/such/folder"));
+        QCOMPARE(QDir(startSeen), QDir(folder.path())); // a missing folder is not offered
+        SetFolderBrowser([&folder](const QString&, const QString&) {
+            return std::optional<QString>(folder.path());
+        });
+        QVERIFY(BrowseForFolder("Choose", QString(), path));
+        QCOMPARE(QDir(path), QDir(folder.path()));
+        SetFolderBrowser({});
+    }
+
+    void startUpCreatesEachObjectOnceAndMovesTheSplash() {
+        TempProgramFolder folder;
+        folder.copyCatalogue();
+        folder.copyLanguages();
+        folder.writeFile("update.sh", "exit 0\n");
+        folder.writeFile("ZAVK.bak", "old");
+        MessageRecorder messages;
+        TFrmSplash splash;
+        QList<int> steps;
+        connect(splash.findChild<QProgressBar*>("gueLogin"), &QProgressBar::valueChanged, this,
+                [&steps](int value) { steps.append(value); });
+        {
+            auto objects = CreateApplicationObjects(splash);
+            QCOMPARE(steps, QList<int>({20, 40, 60, 80, 100}));
+            QVERIFY(DMComm && DMComm->Connected());
+            QVERIFY(FrmMainShell && FrmMainShell->CreatedOk());
+            QVERIFY(BaseClass);
+            QVERIFY(FrmPrintRes && FrmDebugInfo && FrmModelSel);
+            QVERIFY(messages.requests.isEmpty());
+            QVERIFY(!QFileInfo::exists(folder.file("update.sh")));
+            QVERIFY(!QFileInfo::exists(folder.file("ZAVK.bak")));
+            QCOMPARE(FrmMainShell->windowTitle(), QString("ZAVK"));
+            QCOMPARE(ButtonCaptions, QString("Yes;No;OK;Cancel"));
+            QCOMPARE(FrmMainShell->findChild<QLabel*>("labVersion")->text(), QString("Version: 0"));
+            FrmMainShell->show();
+            QVERIFY(QTest::qWaitForWindowExposed(FrmMainShell));
+            QCOMPARE(BaseClass->HelpTopic, QString("4.htm"));
+            saveScreenshot(*FrmMainShell, "main-window");
+            saveScreenshot(splash, "splash");
+        }
+        QVERIFY(!DMComm && !FrmMainShell && !BaseClass && !FrmPrintRes && !FrmDebugInfo &&
+                !FrmModelSel);
+    }
+
+    void missingCatalogueIsReportedOnceAndTheWindowStillComesUp() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        QCOMPARE(messages.texts(), QStringList({"ConnectDB error!"}));
+        QVERIFY(FrmMainShell->CreatedOk());
+        QVERIFY(!DMComm->OpenSQL("SELECT * FROM SERIES"));
+    }
+
+    void closeQuestionNoKeepsTheWindowYesClosesIt() {
+        TempProgramFolder folder;
+        folder.copyCatalogue();
+        folder.copyLanguages();
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        TFrmMainShell& window = *FrmMainShell;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        messages.answer = mrNo;
+        window.findChild<QAbstractButton*>("sbExit")->click();
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.CloseConfirmed());
+        QCOMPARE(messages.requests.size(), 1);
+        const TMessageRequest question = messages.requests.first();
+        QCOMPARE(question.text,
+                 QString("Do you want to quit ZAVK?\rResults that were not saved are lost."));
+        QCOMPARE(question.title, QString("ZAVK"));
+        QCOMPARE(question.buttons, mbYes | mbNo);
+        QCOMPARE(question.kind, TMsgDlgType::mtWarning);
+        QCOMPARE(question.captions, QString("Yes;No;OK;Cancel"));
+
+        messages.answer = mrYes;
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.CloseConfirmed());
+        window.show();
+        QVERIFY(window.close()); // confirmed once: no second question
+        QCOMPARE(messages.requests.size(), 2);
+    }
+
+    void modeButtonsSetTheOperateType() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        auto* select = FrmMainShell->findChild<QAbstractButton*>("skbActuatorSelect");
+        auto* calc = FrmMainShell->findChild<QAbstractButton*>("skbActuatorCalc");
+        QVERIFY(select->isChecked());
+        calc->click();
+        QCOMPARE(OperateType, TOperateType::otCalc);
+        QVERIFY(!select->isChecked());
+        QVERIFY(calc->isChecked());
+        calc->click(); // pressing the pressed mode keeps it
+        QVERIFY(calc->isChecked());
+        select->click();
+        QCOMPARE(OperateType, TOperateType::otSelect);
+        QVERIFY(!calc->isChecked());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

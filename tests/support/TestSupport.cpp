@@ -1,0 +1,42 @@
+#include "TestSupport.h"
+
+#include "Globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+TempProgramFolder::TempProgramFolder() : previousAppPath_(AppPath) {
+    QVERIFY2(dir_.isValid(), "no temporary folder");
+    AppPath = path();
+}
+
+TempProgramFolder::~TempProgramFolder() {
+    AppPath = previousAppPath_;
+}
+
+void TempProgramFolder::writeFile(const QString& relative, const QByteArray& content) const {
+    const QString target = file(relative);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile out(target);
+    QVERIFY2(out.open(QIODevice::WriteOnly), qPrintable(target));
+    out.write(content);
+}
+
+QByteArray TempProgramFolder::readFile(const QString& relative) const {
+    QFile in(file(relative));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+void TempProgramFolder::copyCatalogue() const {
+    QDir().mkpath(file("Data"));
+    QVERIFY(QFile::copy(QStringLiteral(ZAVK_TEST_DB), file("Data/MORELDB.db")));
+    QFile::setPermissions(file("Data/MORELDB.db"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TempProgramFolder::copyLanguages() const {
+    QDir().mkpath(file("Language"));
+    const QDir source(QStringLiteral(ZAVK_TEST_LANGUAGE_DIR));
+    for (const QString& name : source.entryList({"*.xml"}, QDir::Files))
+        QVERIFY(QFile::copy(source.filePath(name), file("Language/" + name)));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away program folder: AppPath points at it while the object lives.
+// It can receive the built catalogue and the language files on request.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+
+    QString path() const { return dir_.path() + '/'; }
+    QString file(const QString& relative) const { return path() + relative; }
+
+    void writeFile(const QString& relative, const QByteArray& content) const;
+    QByteArray readFile(const QString& relative) const;
+    void copyCatalogue() const;
+    void copyLanguages() const;
+
+private:
+    QTemporaryDir dir_;
+    QString previousAppPath_;
+};
