@@ -3,6 +3,7 @@
 #include "DMComm.h"
 #include "FrmAgree.h"
 #include "FrmDebugInfo.h"
+#include "FrmHelp.h"
 #include "FrmMainShell.h"
 #include "FrmModelSel.h"
 #include "FrmPrintRes.h"
@@ -75,8 +76,8 @@ int RunZavk(QApplication& app) {
     LoadSystemGlobals();
     if (TermsOfUseRequired() && !TFrmAgree::Ask())
         return 0;
-    QApplication::setApplicationDisplayName(QString());
     app.setApplicationName(QStringLiteral("ZAVK"));
+    TFrmHelp::InstallAsHelpViewer();
 
     auto splash = std::make_unique<TFrmSplash>();
     splash->show();

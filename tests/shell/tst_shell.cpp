@@ -3,6 +3,7 @@
 #include "CommonDialogs.h"
 #include "DMComm.h"
 #include "FrmDebugInfo.h"
+#include "FrmHelp.h"
 #include "FrmMainShell.h"
 #include "FrmModelSel.h"
 #include "FrmPrintRes.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -162,6 +164,41 @@ private slots:
         QVERIFY(BrowseForFolder("Choose", QString(), path));
         QCOMPARE(QDir(path), QDir(folder.path()));
         SetFolderBrowser({});
+    }
+
+    void helpWindowShowsATopicOfTheHelpFile() {
+        const QString helpFile = QStringLiteral(ZAVK_PROGRAM_DIR "/HELP/English.qch");
+        TFrmHelp help;
+        QVERIFY(help.ShowTopic(helpFile, "4.htm"));
+        QVERIFY(help.CurrentTopicUrl().endsWith("/4.htm"));
+        const QString page = help.findChild<QTextBrowser*>("BrowserHelp")->toPlainText();
+        QVERIFY(page.contains("The start page"));
+        QVERIFY(!help.ShowTopic(helpFile, "no-such-topic.htm"));
+        QVERIFY(help.CurrentTopicUrl().endsWith("/4.htm"));
+        TempProgramFolder folder;
+        folder.writeFile("broken.qch", "not a help file");
+        QVERIFY(!help.ShowTopic(folder.file("broken.qch"), "4.htm"));
+        QVERIFY(!help.ShowTopic(folder.file("missing.qch"), "4.htm"));
+        saveScreenshot(help, "help");
+    }
+
+    void f1OpensTheHelpAtTheCurrentTopic() {
+        TempProgramFolder folder;
+        folder.copyCatalogue();
+        folder.copyLanguages();
+        QDir().mkpath(folder.file("HELP"));
+        QVERIFY(QFile::copy(ZAVK_PROGRAM_DIR "/HELP/English.qch", folder.file("HELP/English.qch")));
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        TFrmHelp::InstallAsHelpViewer();
+        FrmMainShell->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FrmMainShell));
+        QTest::keyClick(FrmMainShell, Qt::Key_F1);
+        auto* help = FrmMainShell->findChild<TFrmHelp*>();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->CurrentTopicUrl().endsWith("/4.htm"));
+        TBaseClass::SetHelpViewer({});
     }
 
     void startUpCreatesEachObjectOnceAndMovesTheSplash() {
