@@ -26,7 +26,7 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
     const TXMLLan lan(AppPath + QStringLiteral("Language/") + DefaultLanguageGlobal +
                       QStringLiteral(".xml"));
     setWindowTitle(text(lan, "FrmAgree.Caption", QStringLiteral("ZAVK - Terms of use")));
-    resize(560, 420);
+    resize(520, 320);
 
     auto* heading = new QLabel(text(lan, "LblAgree.Caption", QStringLiteral("Terms of use")), this);
     heading->setObjectName(QStringLiteral("LblAgree"));

@@ -3,6 +3,7 @@
 #include "BaseClass.h"
 #include "CommonDialogs.h"
 #include "DMComm.h"
+#include "Emblem.h"
 #include "FormTexts.h"
 #include "Globals.h"
 #include "Startup.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -19,6 +21,22 @@
 TFrmMainShell* FrmMainShell = nullptr;
 
 namespace {
+
+// The start page's banner: a light panel with the emblem in its lower right part.
+class BannerPanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QWidget::paintEvent(event);
+        QPainter painter(this);
+        const qreal side = qMin(width() * 0.4, height() * 0.45);
+        const QRectF box(width() - side - 40, height() - side * 0.8, side, side);
+        PaintGripperEmblem(painter, box, QColor(0x14, 0x5d, 0x8c, 200),
+                           QColor(0x0b, 0x2a, 0x4a, 170));
+    }
+};
 
 const char* const StyleSheet = R"(
 #panTop { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #0b2a4a, stop:1 #145d8c); }
@@ -118,7 +136,7 @@ void TFrmMainShell::buildLayout() {
     nbMainShell->addWidget(panWorkPage);
     root->addWidget(nbMainShell, 1);
 
-    auto* banner = new QWidget(panCenter);
+    auto* banner = new BannerPanel(panCenter);
     banner->setObjectName(QStringLiteral("panBanner"));
     banner->setAttribute(Qt::WA_StyledBackground);
     auto* bannerTitle = new QLabel(QStringLiteral("ZAVK"), banner);

@@ -1,12 +1,13 @@
 #include "FrmSplash.h"
 
+#include "Emblem.h"
+
 #include "Helpers.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -55,19 +56,11 @@ void TFrmSplash::paintEvent(QPaintEvent*) {
     background.setColorAt(1, QColor(0x14, 0x5d, 0x8c));
     painter.fillRect(rect(), background);
 
-    // A stylised suction pad holding a plate: the program's emblem.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 30));
     painter.drawEllipse(QPointF(400, 70), 120, 120);
-    painter.setBrush(QColor(0x7f, 0xd3, 0xff));
-    painter.drawRect(QRectF(388, 40, 24, 46));
-    QPainterPath cup;
-    cup.moveTo(360, 110);
-    cup.cubicTo(370, 84, 430, 84, 440, 110);
-    cup.closeSubpath();
-    painter.drawPath(cup);
-    painter.setBrush(QColor(255, 255, 255, 200));
-    painter.drawRoundedRect(QRectF(330, 112, 140, 10), 3, 3);
+    PaintGripperEmblem(painter, QRectF(330, 20, 140, 140), QColor(0x7f, 0xd3, 0xff),
+                       QColor(255, 255, 255, 200));
 
     painter.setPen(Qt::white);
     QFont title = font();

@@ -2,6 +2,7 @@
 #include "BaseClass.h"
 #include "CommonDialogs.h"
 #include "DMComm.h"
+#include "FrmAgree.h"
 #include "FrmDebugInfo.h"
 #include "FrmHelp.h"
 #include "FrmMainShell.h"
@@ -9,10 +10,12 @@
 #include "FrmPrintRes.h"
 #include "FrmSplash.h"
 #include "Globals.h"
+#include "IniFile.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -48,6 +51,13 @@ void saveScreenshot(QWidget& widget, const QString& name) {
     if (!folder.isEmpty())
         widget.grab().save(folder + '/' + name + ".png");
 }
+
+// A value button that shows a unit whose default value is 0.25.
+class FakeUnitButton : public QWidget, public TUnitDefaultSource {
+public:
+    using QWidget::QWidget;
+    std::optional<double> DefaultValueOfShownUnit() const override { return 0.25; }
+};
 
 QImage solidImage(int width, QColor colour) {
     QImage image(width, 10, QImage::Format_RGB32);
@@ -145,6 +155,50 @@ private slots:
         EnableInput(edit, false, &owner, true);
         QCOMPARE(edit->text(), QString());
         QVERIFY(!edit->isEnabled());
+    }
+
+    void comboWithUnitButtonSharesItsStateAndTakesTheUnitDefault() {
+        QWidget owner;
+        auto* combo = new QComboBox(&owner);
+        combo->setEditable(true);
+        auto* button = new FakeUnitButton(&owner);
+        combo->setProperty("tag", owner.findChildren<QWidget*>().indexOf(button));
+        EnableInput(combo, false, &owner, true);
+        QVERIFY(!button->isEnabled());
+        EnableInput(combo, true, &owner, false);
+        QVERIFY(button->isEnabled());
+        QCOMPARE(combo->currentText(), QLocale().toString(0.25));
+
+        auto* plain = new QLabel(&owner); // a tag that names no value button
+        combo->setProperty("tag", owner.findChildren<QWidget*>().indexOf(plain));
+        EnableInput(combo, false, &owner, false);
+        QVERIFY(plain->isEnabled());
+        QCOMPARE(combo->currentText(), QLocale().toString(0.25));
+    }
+
+    void termsOfUseDeclinedOrAccepted() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", "[System]\nVersion=3\n");
+        {
+            TFrmAgree terms;
+            terms.show();
+            saveScreenshot(terms, "terms-of-use");
+            terms.findChild<QAbstractButton*>("btnDecline")->click();
+            QCOMPARE(terms.result(), int(QDialog::Rejected));
+        }
+        QVERIFY(!IniFile(SystemIniPath()).hasKey("System", "DisplayAgree"));
+        {
+            TFrmAgree terms;
+            terms.findChild<QAbstractButton*>("btnAccept")->click();
+            QCOMPARE(terms.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(!IniFile(SystemIniPath()).hasKey("System", "DisplayAgree"));
+        TFrmAgree terms;
+        terms.findChild<QCheckBox*>("chkDontShow")->setChecked(true);
+        terms.findChild<QAbstractButton*>("btnAccept")->click();
+        QCOMPARE(folder.readFile("System.ini"),
+                 QByteArray("[System]\nVersion=3\nDisplayAgree=0\n"));
     }
 
     void folderBrowserKeepsThePathWhenCancelled() {

@@ -1,0 +1,17 @@
+# Installs into a scratch prefix and checks that the program folder is complete there.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(entry ZAVK zavk-cli Data/MORELDB.db Language/English.xml HELP/English.qch Img)
+    if(NOT EXISTS "${PREFIX}/${entry}")
+        message(FATAL_ERROR "The installed program folder lacks ${entry}")
+    endif()
+endforeach()
+execute_process(COMMAND "${PREFIX}/zavk-cli" info RESULT_VARIABLE result OUTPUT_VARIABLE out)
+if(NOT result EQUAL 0 OR NOT out MATCHES "Program folder: ${PREFIX}/")
+    message(FATAL_ERROR "The installed zavk-cli does not run from its folder:\n${out}")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
