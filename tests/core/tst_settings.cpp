@@ -62,6 +62,16 @@ private slots:
         QVERIFY(!TermsOfUseRequired());
     }
 
+    void garbageSettingsFileGivesDefaults() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", QByteArray("\x00\xff[System\x00]\nDefaultLanguage", 27));
+        const TBaseClass settings;
+        QCOMPARE(settings.Language, QString("English"));
+        QVERIFY(settings.UnitFreedom);
+        QVERIFY(TermsOfUseRequired());
+    }
+
     void unknownLanguageOrRegionFallsBackSafely() {
         TempProgramFolder folder;
         folder.copyLanguages();
