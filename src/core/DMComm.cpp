@@ -18,8 +18,14 @@ QString newConnectionName() {
 }
 
 // Tables that every catalogue has; a file without them is not a ZAVK catalogue.
-const char* const RequiredTables[] = {"SERIES",   "M_PT",         "M_EJ",
-                                      "ParaInfo", "UnitCategory", "DBVersion"};
+const QStringList RequiredTables = {"SERIES",   "M_PT",         "M_EJ",
+                                    "ParaInfo", "UnitCategory", "DBVersion"};
+
+QString RequiredTablesQuery() {
+    return QStringLiteral("SELECT count(*) AS N FROM sqlite_master WHERE type='table' AND "
+                          "name COLLATE NOCASE IN ('%1')")
+        .arg(RequiredTables.join(QStringLiteral("','")));
+}
 
 } // namespace
 
@@ -106,15 +112,10 @@ bool TDMComm::ConnectDB(const QString& databasePath) {
         error_ = db.lastError().text();
         return false;
     }
-    bool healthy = QComm.Open(QStringLiteral("PRAGMA quick_check")) && !QComm.IsEmpty() &&
-                   QComm.AsString(QStringLiteral("quick_check")) == QLatin1String("ok");
-    for (const char* table : RequiredTables) {
-        healthy = healthy &&
-                  QComm.Open(QStringLiteral("SELECT count(*) FROM sqlite_master "
-                                            "WHERE type='table' AND name='%1'")
-                                 .arg(QLatin1String(table))) &&
-                  QComm.AsInteger(QStringLiteral("count(*)")) == 1;
-    }
+    const bool healthy = QComm.Open(QStringLiteral("PRAGMA quick_check")) && !QComm.IsEmpty() &&
+                         QComm.AsString(QStringLiteral("quick_check")) == QLatin1String("ok") &&
+                         QComm.Open(RequiredTablesQuery()) &&
+                         QComm.AsInteger(QStringLiteral("N")) == RequiredTables.size();
     if (!healthy) {
         error_ = QComm.LastError().isEmpty()
                      ? QStringLiteral("%1 is not a ZAVK catalogue or is damaged").arg(databasePath)
