@@ -1,7 +1,7 @@
 -- Product catalogue schema of ZAVK (SQLite 3).
 --
 -- The build runs this file on an empty database, then a content file
--- (placeholder.sql or the real catalogue) on top of it.
+-- (the files of catalogue/, in name order) on top of it.
 --
 -- Conventions:
 --   * Text columns compare case-insensitively (COLLATE NOCASE): the program

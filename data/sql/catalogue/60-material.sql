@@ -1,0 +1,57 @@
+-- Workpiece leakage reference per pad designation, shape and pad material.
+
+BEGIN;
+
+-- Leakage reference. SHAPE_Type 0 flat, 1 bellows; MATERIA_Type 0 NBR,
+-- 1 silicone, 2 fluororubber. P_: vacuum reached (kPa), L_: leakage
+-- (dm^3/min ANR). The bellows/silicone row has no 'HIGH' counterpart.
+INSERT INTO Material (SK_PAD, SHAPE_Type, MATERIA_Type, PRESSTURE,
+    P_STEEL, L_STEEL, P_S_WOOD, L_S_WOOD, P_C_WOOD, L_C_WOOD,
+    P_S_CONCRETE, L_S_CONCRETE, P_C_CONCRETE, L_C_CONCRETE,
+    P_CIRCUIT, L_CIRCUIT, P_ST_CARDBOARD, L_ST_CARDBOARD,
+    P_T_CARDBOARD, L_T_CARDBOARD, P_CARDBOARD, L_CARDBOARD,
+    P_NEWS, L_NEWS, P_COPY, L_COPY, P_VINYL, L_VINYL,
+    P_S_STYROFOAM, L_S_STYROFOAM, P_C_STYROFOAM, L_C_STYROFOAM,
+    P_CD, L_CD, P_S_MARBLE, L_S_MARBLE, P_C_MARBLE, L_C_MARBLE) VALUES
+('VPF-10', 0, 0, 'LOW',
+    '-85', '0', '-72', '0.3', '-48', '1.6',
+    '-55', '1.1', '-28', '3.2',
+    '-80', '0.1', '-42', '1.8',
+    '-33', '2.4', '-22', '3.6',
+    '-12', '5.5', '-36', '2.2', '-84', '0',
+    '-62', '0.7', '-38', '2',
+    '-85', '0', '-78', '0.15', '-56', '0.9'),
+('VPF-10', 0, 0, 'HIGH',
+    '-91', '0', '-80', '0.45', '-56', '2.3',
+    '-63', '1.6', '-34', '4.5',
+    '-80', '0.1', '-50', '2.6',
+    '-40', '3.3', '-27', '4.9',
+    '-15', '7.2', '-43', '3.1', '-90', '0',
+    '-70', '1', '-45', '2.8',
+    '-91', '0', '-85', '0.2', '-63', '1.3'),
+('VPF-20', 0, 0, 'LOW',
+    '-86', '0', '-71', '0.6', '-46', '3.3',
+    '-54', '2.2', '-27', '6.5',
+    '-80', '0.2', '-41', '3.7',
+    '-32', '4.9', '-21', '7.3',
+    '-11', '11', '-35', '4.5', '-84', '0',
+    '-61', '1.4', '-37', '4.1',
+    '-86', '0', '-77', '0.3', '-55', '1.8'),
+('VPF-20', 0, 0, 'HIGH',
+    '-92', '0', '-79', '0.9', '-55', '4.7',
+    '-62', '3.2', '-33', '9',
+    '-80', '0.2', '-49', '5.2',
+    '-39', '6.7', '-26', '9.9',
+    '-14', '14.5', '-42', '6.3', '-90', '0',
+    '-69', '2', '-44', '5.7',
+    '-92', '0', '-84', '0.4', '-62', '2.6'),
+('VPF-20', 1, 1, 'LOW',
+    '-82', '0', '-68', '0.7', '-44', '3.5',
+    '-51', '2.4', '-25', '6.9',
+    '-78', '0.2', '-39', '3.9',
+    '-30', '5.2', '-20', '7.6',
+    '-10', '11.5', '-33', '4.7', '-81', '0',
+    '-58', '1.5', '-35', '4.3',
+    '-82', '0', '-74', '0.35', '-52', '1.9');
+
+COMMIT;
