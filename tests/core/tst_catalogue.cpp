@@ -109,13 +109,13 @@ private slots:
 
     void columnsReadAsFloatIntegerAndText() {
         QVERIFY(db().ExecSQL("INSERT INTO M_PT (ID, SERIESID, M_NAME, PAD_S, BUFFER) "
-                             "VALUES (900, 'VPF', 'T-1', 314.0, 1)"));
+                             "VALUES (9900, 'VPF', 'T-1', 314.0, 1)"));
         QVERIFY(db().ExecSQL("INSERT INTO M_PT (ID, SERIESID, M_NAME, PAD_S, BUFFER) "
-                             "VALUES (901, 'VPF', 'T-2', 0.35, 0)"));
+                             "VALUES (9901, 'VPF', 'T-2', 0.35, 0)"));
         QVERIFY(
-            db().OpenSQL("SELECT ID, m_name, PAD_S, BUFFER FROM M_PT WHERE ID>=900 ORDER BY ID"));
+            db().OpenSQL("SELECT ID, m_name, PAD_S, BUFFER FROM M_PT WHERE ID>=9900 ORDER BY ID"));
         TQuery& q = db().QComm;
-        QCOMPARE(q.AsString("Id"), QString("900"));
+        QCOMPARE(q.AsString("Id"), QString("9900"));
         QCOMPARE(q.AsString("M_Name"), QString("T-1"));
         QCOMPARE(q.AsString("PAD_S"), QString("314")); // whole numbers without ".0"
         QCOMPARE(q.AsFloat("pad_s"), 314.0);

@@ -1,3 +1,3 @@
 -- Version of the catalogue content.
 
-INSERT INTO DBVersion (VersionID) VALUES ('0.1-placeholder');
+INSERT INTO DBVersion (VersionID) VALUES ('2026.12-1');
