@@ -14,8 +14,7 @@
 --     position in the lists of that region (ascending).
 --   * No foreign keys: a product row may name a series that has no SERIES
 --     row (it is then never listed, but a stored selection can still refer
---     to it by ID), and the built-in unit scheme 1 has detail rows without a
---     UnitSchemeMaster row.
+--     to it by ID).
 
 -- Series of every product kind. SERIESID joins to the product tables; ID is
 -- the key of the series texts in the language files.

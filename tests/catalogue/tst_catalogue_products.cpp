@@ -28,6 +28,14 @@ class TestCatalogueProducts : public QObject {
     Q_OBJECT
 
     TDMComm db_;
+    WizardConditions defaults_; // pump vacuum and release pressure: the catalogue defaults
+
+    double defaultValue(int paraId) {
+        return rows(QStringLiteral("SELECT DefNum FROM ParaInfo WHERE ParaID=%1 AND "
+                                   "IsDefaultUnit=1 AND LanId=1033")
+                        .arg(paraId))
+            .AsFloat("DefNum");
+    }
 
     TDataTable rows(const QString& statement) {
         TDataTable table;
@@ -39,6 +47,9 @@ class TestCatalogueProducts : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(db_.ConnectDB(QStringLiteral(ZAVK_TEST_DB)), qPrintable(db_.LastError()));
+        defaults_.pumpVacuum = std::fabs(defaultValue(112));
+        defaults_.releasePressure = defaultValue(111);
+        QVERIFY(defaults_.pumpVacuum > 0 && defaults_.releasePressure > 0);
     }
 
     void productsBelongToListedSeriesExceptTheOneOrphan() {
@@ -227,7 +238,7 @@ private slots:
     void everyCircuitFindsProductsInEveryRegion() {
         QFETCH(QString, circuit);
         QFETCH(int, region);
-        WizardConditions conditions;
+        WizardConditions conditions = defaults_;
         conditions.circuit = circuit;
         conditions.region = region;
         const WizardOutcome outcome = RunWizardSteps(db_, conditions);
@@ -240,38 +251,38 @@ private slots:
     void harderConditionsRunOutOfProducts_data() {
         QTest::addColumn<WizardConditions>("conditions");
         QTest::addColumn<QString>("failure");
-        WizardConditions deep;
+        WizardConditions deep = defaults_;
         deep.vacuum = 95; // beyond every ejector
         QTest::newRow("vacuum beyond every ejector") << deep << "MSG002";
-        WizardConditions smallest;
+        WizardConditions smallest = defaults_;
         smallest.circuit = "3";
         smallest.automaticPad = false; // the series' smallest pad needs far too much vacuum
         QTest::newRow("specified pad too small") << smallest << "MSG001";
-        WizardConditions weakPump;
+        WizardConditions weakPump = defaults_;
         weakPump.circuit = "7";
         weakPump.pumpVacuum = 50;
         QTest::newRow("pump weaker than the pads need") << weakPump << "MSG004";
         weakPump.automaticPad = false;
         weakPump.mass = 0.5;
         QTest::newRow("pump weaker, specified pad") << weakPump << "MSG003";
-        WizardConditions fast;
+        WizardConditions fast = defaults_;
         fast.circuit = "8";
         fast.tubeLength = 5;
         fast.responseTime = 0.05;
         QTest::newRow("no tube fast enough") << fast << "MSG005";
-        WizardConditions porous; // large leakage needs the largest ejector
+        WizardConditions porous = defaults_; // large leakage needs the largest ejector
         porous.circuit = "3";
         porous.region = 2;
         porous.leakage = 6;
         QTest::newRow("no supply valve for the largest ejector") << porous << "MSG0076";
-        WizardConditions leaky; // the flow of the pump line needs huge valves
+        WizardConditions leaky = defaults_; // the flow of the pump line needs huge valves
         leaky.circuit = "7";
         leaky.pads = 8;
         leaky.leakage = 20;
         QTest::newRow("no release valve for the flow") << leaky << "MSG0077";
         leaky.circuit = "7b";
         QTest::newRow("no throttle for the flow") << leaky << "MSG0079";
-        WizardConditions pilot;
+        WizardConditions pilot = defaults_;
         pilot.circuit = "6";
         pilot.region = 1; // where the pilot-operated units come first
         pilot.releasePressure = 0.2;
