@@ -71,7 +71,6 @@ QString dialogStatement(const QString& fromWord, const QString& pad, int shape, 
 class TestCatalogue_material : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> folder_;
     std::unique_ptr<TDMComm> db_;
     QList<Reading> readings_;
     QHash<QString, const Reading*> byKey_;
@@ -91,10 +90,8 @@ class TestCatalogue_material : public QObject {
 
 private slots:
     void initTestCase() {
-        folder_ = std::make_unique<TempProgramFolder>();
-        folder_->copyCatalogue();
         db_ = std::make_unique<TDMComm>();
-        QVERIFY2(db_->ConnectDB(), qPrintable(db_->LastError()));
+        QVERIFY2(ConnectBuiltCatalogue(*db_), qPrintable(db_->LastError()));
 
         TDataTable table;
         QVERIFY2(db_->GetDataPacket("SELECT * FROM Material", table), qPrintable(db_->LastError()));
@@ -113,10 +110,7 @@ private slots:
         for (const Reading& reading : std::as_const(readings_))
             byKey_.insert(reading.key(), &reading);
     }
-    void cleanupTestCase() {
-        db_.reset();
-        folder_.reset();
-    }
+    void cleanupTestCase() { db_.reset(); }
 
     void eachCombinationHasAtMostOneRowPerLevel() {
         QHash<QString, int> rows;

@@ -46,7 +46,7 @@ class TestCatalogueProducts : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(db_.ConnectDB(QStringLiteral(ZAVK_TEST_DB)), qPrintable(db_.LastError()));
+        QVERIFY2(ConnectBuiltCatalogue(db_), qPrintable(db_.LastError()));
         defaults_.pumpVacuum = std::fabs(defaultValue(112));
         defaults_.releasePressure = defaultValue(111);
         QVERIFY(defaults_.pumpVacuum > 0 && defaults_.releasePressure > 0);

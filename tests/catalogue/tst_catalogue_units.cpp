@@ -81,7 +81,6 @@ QString key(int a, int b) {
 class TestCatalogueUnits : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> folder_;
     std::unique_ptr<TDMComm> db_;
     std::map<std::pair<int, int>, Unit> units_;
     std::map<int, Para> paras_;
@@ -144,10 +143,8 @@ class TestCatalogueUnits : public QObject {
 
 private slots:
     void initTestCase() {
-        folder_ = std::make_unique<TempProgramFolder>();
-        folder_->copyCatalogue();
         db_ = std::make_unique<TDMComm>();
-        QVERIFY2(db_->ConnectDB(), qPrintable(db_->LastError()));
+        QVERIFY2(ConnectBuiltCatalogue(*db_), qPrintable(db_->LastError()));
 
         TDataTable u = table("SELECT * FROM UnitCategory");
         for (u.First(); !u.Eof(); u.Next()) {
@@ -192,10 +189,7 @@ private slots:
             presetRecNumbers_.insert(c.AsInteger("RecNumber"));
         }
     }
-    void cleanupTestCase() {
-        db_.reset();
-        folder_.reset();
-    }
+    void cleanupTestCase() { db_.reset(); }
 
     void captionKeysAreUniqueAndEveryCategoryStartsAtItsBaseUnit() {
         std::set<QString> keys;

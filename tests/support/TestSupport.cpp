@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "DMComm.h"
 #include "Globals.h"
 
 #include <QDir>
@@ -39,4 +40,8 @@ void TempProgramFolder::copyLanguages() const {
     const QDir source(QStringLiteral(ZAVK_TEST_LANGUAGE_DIR));
     for (const QString& name : source.entryList({"*.xml"}, QDir::Files))
         QVERIFY(QFile::copy(source.filePath(name), file("Language/" + name)));
+}
+
+bool ConnectBuiltCatalogue(TDMComm& db) {
+    return db.ConnectDB(QStringLiteral(ZAVK_TEST_DB));
 }

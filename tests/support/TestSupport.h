@@ -4,6 +4,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class TDMComm;
+
+// Connects to the catalogue the build made, for checks that only read it.
+bool ConnectBuiltCatalogue(TDMComm& db);
+
 // A throw-away program folder: AppPath points at it while the object lives.
 // It can receive the built catalogue and the language files on request.
 class TempProgramFolder {
