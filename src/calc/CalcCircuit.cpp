@@ -1,0 +1,405 @@
+#include "CalcCircuit.h"
+
+#include "CalcStatus.h"
+#include "Formulas.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double Atmosphere = 101.13; // kPa, as the whole program uses it
+constexpr double Euler = 2.7182;      // four decimals, as the curves have always used
+constexpr double TimeStep = 0.001;    // s, release integration and curve points
+constexpr double Gravity = 9.8;
+constexpr double ReleaseGain = 1e-8 * 84.13405 * 1.185; // air mass per step × R·T, in kPa·dm³
+const int MaxSteps = int(CalcTimeBound / TimeStep);
+const QString Separator2a = QStringLiteral("--------------------- T2a -----------------------");
+const QString SeparatorTa = QStringLiteral("------------------- Ta -------------------------");
+
+QString number(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
+    return std::any_of(circuits.begin(), circuits.end(),
+                       [&circuit](const char* c) { return circuit == QLatin1String(c); });
+}
+
+// A product read at most once per calculation.
+template <typename Row> struct Product {
+    bool tried = false;
+    bool found = false;
+    bool noRow = false;
+    Row row;
+};
+
+// Flow into the pads through conductance c from a source at absolute pressure
+// source, with the pads at p (critical pressure ratio 0.5).
+double releaseFlow(double c, double source, double p) {
+    const double ratio = p / source;
+    if (ratio <= 0.5)
+        return c * source;
+    const double x = (ratio - 0.5) / 0.5;
+    return c * source * std::sqrt(std::max(0.0, 1 - x * x));
+}
+
+class Calculation {
+public:
+    Calculation(const TCalcInput& in, TCalcOutput& out, TProductLookup& products,
+                TCalcSession& session, const TCalcOptions& options)
+        : in_(in), out_(out), products_(products), s_(session), options_(options),
+          k_(in.CircuitNum) {}
+
+    int run() {
+        if (in_.System_Cat < 1 || in_.System_Cat > 4 || SystemCategoryOfCircuit(k_) == 0)
+            return CalcUnknownCircuit;
+        s_.Details = {};
+        QL_ = in_.n * in_.gongjianxielouliang;
+        s_.Details.QL = QL_;
+        int status = CalcDone;
+        if (!sourcePressure(status) || !lineConductance(status) || !maximumVacuum(status) ||
+            !adsorptionTime(status))
+            return status;
+        if (options_.AdsorptionOnly)
+            return CalcDone;
+        traceAdsorption();
+        if (!safetyFactor(status))
+            return status;
+        out_.kongqixiaofeiliang = A_;
+        if (!releaseConductances(status) || !release(status))
+            return status;
+        drawCurves();
+        traceTail();
+        return CalcDone;
+    }
+
+private:
+    // Reads a product once; false when its statement found no row, which ends
+    // the calculation with status 0. A statement that failed leaves the row zero.
+    template <typename Row, typename Read>
+    bool fetch(Product<Row>& product, const QString& id, Read read) {
+        if (!product.tried) {
+            product.tried = true;
+            // An empty ID is no product: its statement could never run.
+            const TLookupResult result =
+                id.isEmpty() ? TLookupResult::Failed : (products_.*read)(id, product.row);
+            product.found = result == TLookupResult::Found;
+            product.noRow = result == TLookupResult::NoRow;
+            if (!product.found)
+                product.row = Row{};
+        }
+        return !product.noRow;
+    }
+    bool fetchEjector() { return fetch(ej_, in_.EJ_ID, &TProductLookup::Ejector); }
+    bool fetchV2() { return fetch(v2_, in_.VA_Pohuai_ID, &TProductLookup::Valve); }
+    bool fetchV3() { return fetch(v3_, in_.VA_QieHuan_ID, &TProductLookup::Valve); }
+    bool fetchThrottle() { return fetch(throttle_, in_.VA_Jieliu_ID, &TProductLookup::Throttle); }
+
+    bool stop(int& status, int code) {
+        status = code;
+        return false;
+    }
+
+    // Steps 2 and 3: pressure at the source end of the vacuum line.
+    bool sourcePressure(int& status) {
+        const int category = in_.System_Cat;
+        if (category == 1 || category == 2) {
+            if (!fetchEjector())
+                return false;
+            const TEjectorRow& e = ej_.row;
+            Pe_ = std::fabs(e.MaxPressure);
+            Qe_ = e.MaxFlow;
+            A_ = e.AirConsumption;
+            N_ = e.N;
+            if (N_ == 2) {
+                P1_ = std::fabs(e.P1);
+                Q1_ = e.Q1;
+            }
+            if (N_ != 1 && N_ != 2)
+                return stop(status, CalcUnknownCharacteristic);
+            pp_ = Atmosphere - EjectorVacuumAtFlow(Pe_, Qe_, P1_, Q1_, QL_, N_);
+            s_.Details.pp = pp_;
+            if (0.5 * Qe_ * N_ <= QL_)
+                return stop(status, CalcSourceFlowTooSmall);
+        } else {
+            pp_ = Atmosphere - in_.ZhenKongPengYaLi;
+            s_.Details.pp = pp_;
+        }
+        if (category == 3 && !in_.EJ_ID.isEmpty()) {
+            if (!fetchEjector())
+                return false;
+            CU_ = ej_.row.SupC;
+        }
+        return true;
+    }
+
+    // Step 4: conductance of the vacuum line between pads and source.
+    bool lineConductance(int& status) {
+        const double tube = in_.Se / 5;
+        if (isOneOf(k_, {"3b", "4b", "7b", "8b"})) {
+            if (!fetchV3())
+                return false;
+            C3_ = SeriesConductance(tube, v3_.row.C2to3);
+        } else if (isOneOf(k_, {"7", "8"})) {
+            if (!fetchV3())
+                return false;
+            C3_ = SeriesConductance(tube, v3_.row.Port == 2 ? v3_.row.C1to2 : v3_.row.C2to3);
+        } else if (k_ == QLatin1String("6")) {
+            C3_ = SeriesConductance(tube, CU_);
+        } else {
+            C3_ = tube;
+        }
+        s_.Details.C3 = C3_;
+        if (!(C3_ > 0) || !std::isfinite(C3_))
+            return stop(status, CalcNoLineConductance);
+        return true;
+    }
+
+    // Steps 5 and 6: the pad pressure at which the leakage passes the line.
+    bool maximumVacuum(int& status) {
+        const double padPressure =
+            1.2 * pp_ * C3_ > QL_ ? pp_ + std::pow(QL_ / (1.2 * C3_), 2) / pp_ : QL_ / (0.6 * C3_);
+        Pmax_ = Atmosphere - padPressure;
+        if (!std::isfinite(Pmax_))
+            return stop(status, CalcNotFinite);
+        if (Pmax_ <= 0)
+            return stop(status, CalcNoVacuum);
+        out_.zuidazhenkongyali = Pmax_;
+        out_.biyaozhenkongbengliuliang = 120 * C3_;
+        s_.Trace.clear();
+        s_.Trace << QStringLiteral("Q1=") + number(Q1_) << QStringLiteral("P1=") + number(P1_);
+        return true;
+    }
+
+    // Steps 7 to 10: working vacuum, effective flow and adsorption response time.
+    bool adsorptionTime(int& status) {
+        P_ = in_.zhenkongyali >= 0 ? in_.zhenkongyali : 0.95 * Pmax_;
+        const int category = in_.System_Cat;
+        if (category == 1 || category == 2) {
+            Qs_ = 0.5 * Qe_ * in_.EJ_n;
+        } else if (category == 3) {
+            Qs_ = 30 * CU_;
+        } else if (!in_.VA_QieHuan_ID.isEmpty()) {
+            if (!fetchV3())
+                return false;
+            Qs_ = 30 * v3_.row.C1to2;
+        }
+        Q_ = std::min(Qs_, 60 * C3_);
+        s_.Details.Q = Q_;
+        if (Q_ <= QL_)
+            return stop(status, CalcSourceFlowTooSmall);
+        if (!(in_.V > 0))
+            return stop(status, CalcNoVolume);
+        if (P_ >= Pmax_)
+            return stop(status, CalcWorkingVacuumTooHigh);
+        T1_ = 60 * in_.V / (Q_ - QL_);
+        T_ = -T1_ * std::log(1 - P_ / Pmax_);
+        s_.Details.T1 = T1_;
+        if (!std::isfinite(T1_) || !std::isfinite(T_))
+            return stop(status, CalcNotFinite);
+        out_.xizhuoyingdashijian = T_;
+        return true;
+    }
+
+    void traceAdsorption() {
+        s_.Trace << Separator2a << QStringLiteral("P= ") + number(P_)
+                 << QStringLiteral("Pmax= ") + number(Pmax_)
+                 << QStringLiteral("T1a= ") + number(T1_) << QStringLiteral("V= ") + number(in_.V)
+                 << QStringLiteral("Q= ") + number(Q_) << QStringLiteral("Q1= ") + number(Qs_)
+                 << QStringLiteral("Max-flow= ") + number(Qe_)
+                 << QStringLiteral("C(1to2)= ") + number(v3_.row.C1to2)
+                 << QStringLiteral("Q2= ") + number(60 * C3_)
+                 << QStringLiteral("QL= ") + number(QL_) << Separator2a;
+    }
+
+    // Step 13: theoretical lifting force over the workpiece weight.
+    bool safetyFactor(int& status) {
+        const double area = products_.PadArea(in_.PT_ID);
+        const double p = in_.zhenkongyali >= 0 ? in_.zhenkongyali : Pmax_;
+        if (!(in_.gongjianzhiliang > 0))
+            return stop(status, CalcNoMass);
+        const double factor = area * p * in_.n / (in_.gongjianzhiliang * 1000 * Gravity);
+        if (!std::isfinite(factor))
+            return stop(status, CalcNotFinite);
+        out_.anquanlv = factor;
+        s_.Trace << SeparatorTa << QStringLiteral("S= ") + number(area)
+                 << QStringLiteral("p= ") + number(p) << QStringLiteral("n= ") + number(in_.n)
+                 << QStringLiteral("m= ") + number(in_.gongjianzhiliang)
+                 << QStringLiteral("g= ") + number(Gravity) << SeparatorTa;
+        return true;
+    }
+
+    // Steps 15 to 17: release from the supply (C1) and from the atmosphere (C2).
+    bool releaseConductances(int& status) {
+        double c1 = 0;
+        double c2 = 0;
+        if (!rawReleaseConductances(c1, c2))
+            return false;
+        const double tube = in_.Se / 10;
+        C1_ = SeriesConductance(tube, c1 / 2);
+        C2_ = SeriesConductance(tube, c2 / 2);
+        s_.Details.C1 = C1_;
+        s_.Details.C2 = C2_;
+        Pr_ = in_.zhenkongyali >= 0 ? Atmosphere - P_ : Atmosphere - P_ / 0.95;
+        Ps_ = in_.System_Cat <= 2 ? in_.BiaoZhunGongyingYaLi : in_.PoHuaiYaLi;
+        const bool releaseUnused = useRead_ && v3_.row.Use == 2;
+        if (Pr_ < Atmosphere && !(C1_ > 0) && !(C2_ > 0) && !releaseUnused)
+            return stop(status, CalcNoReleasePath);
+        if (1.1 * T_ > CalcTimeBound)
+            return stop(status, CalcAdsorptionTooLong);
+        return true;
+    }
+
+    bool rawReleaseConductances(double& c1, double& c2) {
+        const double k = in_.k;
+        if (isOneOf(k_, {"1", "2", "3", "4", "5", "9", "9b"})) {
+            if (!fetchEjector())
+                return false;
+            c2 = ej_.row.DiuDiameter;
+        }
+        if (isOneOf(k_, {"3b", "4b", "7b", "8b", "9", "9b"})) {
+            if (!fetchV3())
+                return false;
+            useRead_ = true;
+        }
+        if (isOneOf(k_, {"1", "6"})) {
+            if (!fetchEjector())
+                return false;
+            c1 = ej_.row.HakaiC * k;
+        } else if (isOneOf(k_, {"3", "7"})) {
+            if (!fetchThrottle() || !fetchV2())
+                return false;
+            c1 = SeriesConductance(throttle_.row.C1to2 * k, v2_.row.C1to2);
+        } else if (isOneOf(k_, {"4", "8"})) {
+            if (!fetchV2())
+                return false;
+            c1 = v2_.row.C1to2;
+        } else if (isOneOf(k_, {"3b", "7b"})) {
+            if (!fetchThrottle())
+                return false;
+            c1 = SeriesConductance(throttle_.row.C1to2 * k, v3_.row.C1to2);
+        } else if (isOneOf(k_, {"4b", "8b"})) {
+            c1 = v3_.row.C1to2;
+        } else if (k_ == QLatin1String("9")) {
+            if (!fetchThrottle())
+                return false;
+            c1 = SeriesConductance(throttle_.row.C1to2 * k, v3_.row.C2to3);
+        } else if (k_ == QLatin1String("9b")) {
+            c1 = v3_.row.C2to3;
+        }
+        return true;
+    }
+
+    // Steps 18 to 20: prepares the chart and integrates the pad pressure back
+    // to the atmosphere, recording the release curve.
+    bool release(int& status) {
+        TChartData& chart = s_.Chart;
+        for (int series = ReleaseCurve; series <= VerticalGuide; ++series)
+            chart.Series[series].clear();
+        if (options_.RescaleChart) {
+            chart.Series[TheoreticalCurve].clear();
+            chart.Left = {-1.1 * Pmax_, 0, 0.1};
+        }
+        std::vector<TChartPoint>& curve = chart.Series[ReleaseCurve];
+        const double ua = 1000 * Ps_ + Atmosphere;
+        double t = 0;
+        double p = Pr_;
+        curve.push_back({t, p - Atmosphere});
+        const bool releaseUnused = useRead_ && v3_.row.Use == 2;
+        const bool blocked = !(C1_ > 0) && !(C2_ > 0);
+        for (int steps = 0; p < Atmosphere && !(releaseUnused && blocked); ++steps) {
+            if (steps == MaxSteps) {
+                curve.clear();
+                return stop(status, CalcReleaseTooLong);
+            }
+            const double fs = releaseFlow(C1_, ua, p);
+            const double fa = releaseFlow(C2_, Atmosphere, p);
+            t = t + TimeStep;
+            p = p + std::max(fa, fs) * ReleaseGain / (TimeStep * in_.V);
+            curve.push_back({t, p - Atmosphere});
+        }
+        out_.pohuaiyingdashijian = releaseUnused ? -1.0 : t;
+        if (releaseUnused)
+            curve.clear();
+        if (options_.RescaleChart)
+            chart.Bottom = {0, 1.1 * T_, BottomAxisIncrement(1.1 * T_)};
+        return true;
+    }
+
+    double adsorbed(double t) const { return (1 - std::pow(Euler, -t / T1_)) * Pmax_; }
+
+    // Step 21: theoretical curve (when rescaling), adsorption curve and marker.
+    void drawCurves() {
+        TChartData& chart = s_.Chart;
+        if (options_.RescaleChart) {
+            std::vector<TChartPoint>& full = chart.Series[TheoreticalCurve];
+            full.reserve(std::size_t(chart.Bottom.Maximum / TimeStep) + 2);
+            for (double t = 0; t < chart.Bottom.Maximum; t = t + TimeStep)
+                full.push_back({t, -adsorbed(t)});
+        }
+        std::vector<TChartPoint>& curve = chart.Series[AdsorptionCurve];
+        curve.reserve(std::size_t(1.1 * T_ / TimeStep) + 2);
+        bool marked = false;
+        for (double t = 0; t < 1.1 * T_; t = t + TimeStep) {
+            const double y = adsorbed(t);
+            curve.push_back({t, -y});
+            if (!marked && y >= P_) {
+                marked = true;
+                chart.Series[WorkingMarker].push_back({t, -y});
+                chart.Series[HorizontalGuide] = {{0, -y}, {t, -y}};
+                chart.Series[VerticalGuide] = {{t, -y}, {t, chart.Left.Minimum}};
+            }
+        }
+    }
+
+    void traceTail() {
+        const TEjectorRow& e = ej_.row;
+        const double c2to3 = isOneOf(k_, {"7", "8", "9b"}) ? v3_.row.C2to3 : 0.0;
+        s_.Trace << QStringLiteral("Pmin = ") + number(s_.Wizard.PadVacuum)
+                 << QStringLiteral("V = ") + number(in_.V)
+                 << QStringLiteral("Se = ") + number(in_.Se)
+                 << QStringLiteral("Qmax = ") + number(s_.Wizard.TubeQMax)
+                 << QStringLiteral("M-Name = ") + in_.EJ_Name
+                 << QStringLiteral("Nozzle-Diameter = ") + number(s_.Wizard.NozzleDiameter)
+                 << QStringLiteral("Max-pressure = ") + number(Pe_)
+                 << QStringLiteral("Max-flow  = ") + number(Qe_)
+                 << QStringLiteral("Diu-DIAMETER  = ") + e.DiuDiameterText
+                 << QStringLiteral("N  = ") + QString::number(in_.EJ_n)
+                 << QStringLiteral("Hakai-C  = ") + e.HakaiCText
+                 << QStringLiteral("Hakai-b = ") + e.HakaiBText
+                 << QStringLiteral("Sup-C = ") + e.SupCText
+                 << QStringLiteral("Sup-b = ") + e.SupBText
+                 << QStringLiteral("C1to2 = ") + number(v3_.row.C1to2)
+                 << QStringLiteral("C1 = ") + number(C1_) << QStringLiteral("C2 = ") + number(C2_)
+                 << QStringLiteral("C2to3 = ") + number(c2to3)
+                 << QStringLiteral("C3 = ") + number(C3_) << QStringLiteral("pp = ") + number(pp_)
+                 << QStringLiteral("Pmax = ") + number(Pmax_);
+    }
+
+    const TCalcInput& in_;
+    TCalcOutput& out_;
+    TProductLookup& products_;
+    TCalcSession& s_;
+    const TCalcOptions& options_;
+    const QString& k_;
+
+    Product<TEjectorRow> ej_;
+    Product<TValveRow> v2_, v3_;
+    Product<TThrottleRow> throttle_;
+    bool useRead_ = false;
+
+    double QL_ = 0, Pe_ = 0, Qe_ = 0, A_ = 0, P1_ = 0, Q1_ = 0, pp_ = 0, CU_ = 0, C3_ = 0;
+    int N_ = 0;
+    double Pmax_ = 0, P_ = 0, Qs_ = 0, Q_ = 0, T1_ = 0, T_ = 0;
+    double C1_ = 0, C2_ = 0, Pr_ = 0, Ps_ = 0;
+};
+
+} // namespace
+
+int CalcCircuit(const TCalcInput& input, TCalcOutput& output, TProductLookup& products,
+                TCalcSession& session, const TCalcOptions& options) {
+    return Calculation(input, output, products, session, options).run();
+}
