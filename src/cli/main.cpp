@@ -1,3 +1,4 @@
+#include "CalcCommand.h"
 #include "CliCommands.h"
 #include "Globals.h"
 
@@ -14,6 +15,11 @@ ZAVK on the command line: the vacuum gripping circuit tool without windows.
 Commands:
   info [--db PATH]   program folder, catalogue path, DBVersion and the row count
                      of every catalogue table
+  calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE...
+                     calculate the circuit of each history file (.CAL, .SEL): the
+                     status, every output and the figures the result page shows;
+                     --json one JSON object per file and line, --chart-csv the six
+                     chart series as DIR/<name>.series<i>.csv, --trace the trace
   help, --help       this text
 )";
 
@@ -37,6 +43,8 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("info"))
         return RunInfoCommand(arguments, out, err);
+    if (command == QLatin1String("calc"))
+        return RunCalcCommand(arguments, out, err);
     err << "zavk-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;
 }

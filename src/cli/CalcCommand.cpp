@@ -1,0 +1,296 @@
+#include "CalcCommand.h"
+
+#include "CalcCircuit.h"
+#include "CalcStatus.h"
+#include "DMComm.h"
+#include "DbProductLookup.h"
+#include "Globals.h"
+#include "HistoryFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+const char* const CalcUsage =
+    "usage: zavk-cli calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE...\n";
+
+struct Options {
+    QString Database;
+    bool Json = false;
+    QString ChartFolder;
+    bool Trace = false;
+    QStringList Files;
+};
+
+// Options may stand anywhere; "--" ends them. 0 when usable, else 2 after a message.
+int parseArguments(const QStringList& arguments, Options& options, QTextStream& err) {
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (optionsEnded || !argument.startsWith('-') || argument == QLatin1String("-")) {
+            options.Files << argument;
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("--json")) {
+            options.Json = true;
+        } else if (argument == QLatin1String("--trace")) {
+            options.Trace = true;
+        } else if (argument == QLatin1String("--db") && hasValue) {
+            options.Database = arguments.at(++i);
+        } else if (argument == QLatin1String("--chart-csv") && hasValue) {
+            options.ChartFolder = arguments.at(++i);
+        } else {
+            err << "zavk-cli calc: unknown or incomplete option '" << argument << "'\n"
+                << CalcUsage;
+            return 2;
+        }
+    }
+    if (!options.Files.isEmpty())
+        return 0;
+    err << "zavk-cli calc: no history file given\n" << CalcUsage;
+    return 2;
+}
+
+// Everything one history file gives.
+struct FileResult {
+    QString File;
+    THistoryCalc History;
+    int Status = CalcDone;
+    TCalcOutput Output;
+    TCalcSession Session;
+    bool EjectorSystem = false;  // categories 1 and 2 show the ejector's figures
+    double ShownAirFlow = 0;     // air consumption as the result page shows it
+    double StandardPressure = 0; // Stand_Pressure of the ejector, MPa
+};
+
+// Calculates history files against one open catalogue.
+class FileCalculator {
+public:
+    explicit FileCalculator(TDMComm& db) : db_(db), products_(db) {}
+
+    bool run(const QString& file, FileResult& result, QString& error) {
+        result.File = file;
+        THistoryError problem;
+        if (!ReadHistoryCalc(file, result.History, problem)) {
+            error = problem.Text;
+            return false;
+        }
+        if (!productsExist(result, error))
+            return false;
+        const TCalcInput& input = result.History.Input;
+        result.Session.Wizard.TubeQMax = result.History.TubeQMax;
+        result.Status = CalcCircuit(input, result.Output, products_, result.Session);
+        result.EjectorSystem = input.System_Cat == 1 || input.System_Cat == 2;
+        result.ShownAirFlow = result.EjectorSystem ? input.EJ_n * result.Output.kongqixiaofeiliang
+                                                   : result.Output.kongqixiaofeiliang;
+        if (result.EjectorSystem)
+            result.StandardPressure = standardPressure(input.EJ_ID);
+        return true;
+    }
+
+private:
+    // IDs reach SQL only after the file reader found them to be integers.
+    bool productsExist(const FileResult& result, QString& error) {
+        for (const THistoryProduct& product : NamedProducts(result.History.Input)) {
+            const bool opened = db_.OpenSQL(QStringLiteral("SELECT ID FROM ") + product.Table +
+                                            QStringLiteral(" WHERE ID=") + product.Id);
+            const bool found = opened && !db_.QComm.IsEmpty();
+            db_.QComm.Close();
+            if (found)
+                continue;
+            error = opened
+                        ? QStringLiteral("%1: key %2: no product %3 in table %4 of the catalogue")
+                              .arg(result.File, product.Key, product.Id, product.Table)
+                        : QStringLiteral("%1: key %2: cannot look up product %3: %4")
+                              .arg(result.File, product.Key, product.Id, db_.LastError());
+            return false;
+        }
+        return true;
+    }
+
+    double standardPressure(const QString& ejectorId) {
+        double pressure = 0;
+        if (db_.OpenSQL(QStringLiteral("SELECT Stand_Pressure FROM M_EJ WHERE ID=") + ejectorId) &&
+            !db_.QComm.IsEmpty())
+            pressure = db_.QComm.AsFloat(QStringLiteral("Stand_Pressure"));
+        db_.QComm.Close();
+        return pressure;
+    }
+
+    TDMComm& db_;
+    TDbProductLookup products_;
+};
+
+// Shortest text that reads back as the same double; JSON has no NaN or infinity.
+QString jsonNumber(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("null");
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString jsonString(const QString& text) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\' + QString(c);
+        else if (c.unicode() < 0x20)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + '"';
+}
+
+QString number(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+struct Figure {
+    const char* name;
+    double value;
+    const char* meaning; // for the text output
+};
+
+// The figures of one result, in the order both outputs list them.
+QList<Figure> figures(const FileResult& result) {
+    const TCalcOutput& o = result.Output;
+    const TCalcDetails& d = result.Session.Details;
+    return {{"zuidazhenkongyali", o.zuidazhenkongyali, "maximum vacuum, kPa"},
+            {"xizhuoyingdashijian", o.xizhuoyingdashijian, "adsorption response time, s"},
+            {"pohuaiyingdashijian", o.pohuaiyingdashijian, "release response time, s (-1: none)"},
+            {"anquanlv", o.anquanlv, "safety factor"},
+            {"kongqixiaofeiliang", o.kongqixiaofeiliang, "air consumption of one ejector, L/min"},
+            {"biyaozhenkongbengliuliang", o.biyaozhenkongbengliuliang,
+             "required vacuum pump flow, L/min"},
+            {"kongqixiaofeiliang_out", result.ShownAirFlow, "air consumption shown, L/min"},
+            {"BiaoZhunYaLI_out", result.EjectorSystem ? result.StandardPressure : qQNaN(),
+             "standard supply pressure, MPa"},
+            {"T1", d.T1, "adsorption time constant, s"},
+            {"C1", d.C1, "release conductance from the supply, dm3/(s*bar)"},
+            {"C2", d.C2, "release conductance from the atmosphere, dm3/(s*bar)"},
+            {"C3", d.C3, "vacuum line conductance, dm3/(s*bar)"},
+            {"pp", d.pp, "absolute pressure at the source, kPa"},
+            {"Q", d.Q, "effective suction flow, L/min"},
+            {"QL", d.QL, "leakage of all pads, L/min"}};
+}
+
+QString seriesCounts(const TChartData& chart, const QString& separator) {
+    QStringList counts;
+    for (const auto& series : chart.Series)
+        counts << QString::number(series.size());
+    return counts.join(separator);
+}
+
+void printJson(const FileResult& result, bool trace, QTextStream& out) {
+    const TCalcInput& input = result.History.Input;
+    const TChartData& chart = result.Session.Chart;
+    out << "{\"file\":" << jsonString(result.File) << ",\"status\":" << result.Status
+        << ",\"statusText\":" << jsonString(CalcStatusDescription(result.Status))
+        << ",\"CircuitNum\":" << jsonString(input.CircuitNum)
+        << ",\"System_Cat\":" << input.System_Cat;
+    for (const Figure& figure : figures(result))
+        out << ",\"" << figure.name << "\":" << jsonNumber(figure.value);
+    out << ",\"seriesPoints\":[" << seriesCounts(chart, QStringLiteral(","))
+        << "],\"bottomMax\":" << jsonNumber(chart.Bottom.Maximum)
+        << ",\"bottomIncrement\":" << jsonNumber(chart.Bottom.Increment)
+        << ",\"leftMin\":" << jsonNumber(chart.Left.Minimum);
+    if (trace) {
+        QStringList lines;
+        for (const QString& line : result.Session.Trace)
+            lines << jsonString(line);
+        out << ",\"trace\":[" << lines.join(',') << ']';
+    }
+    out << "}\n";
+}
+
+void printText(const FileResult& result, bool trace, QTextStream& out) {
+    const TCalcInput& input = result.History.Input;
+    const TChartData& chart = result.Session.Chart;
+    out << result.File << '\n'
+        << "  status                     " << result.Status << " ("
+        << CalcStatusDescription(result.Status) << ")\n"
+        << "  circuit                    " << input.CircuitNum << " (category " << input.System_Cat
+        << ")\n";
+    for (const Figure& figure : figures(result)) {
+        if (std::isfinite(figure.value))
+            out << "  " << qSetFieldWidth(27) << Qt::left << figure.name << qSetFieldWidth(20)
+                << number(figure.value) << qSetFieldWidth(0) << figure.meaning << '\n';
+    }
+    out << "  chart points per series    " << seriesCounts(chart, QStringLiteral(" ")) << '\n'
+        << "  time axis                  0 to " << number(chart.Bottom.Maximum)
+        << " s, labels every " << number(chart.Bottom.Increment) << " s\n";
+    if (trace) {
+        out << "  trace:\n";
+        for (const QString& line : result.Session.Trace)
+            out << "    " << line << '\n';
+    }
+}
+
+bool writeChartCsv(const FileResult& result, const QString& folder, QString& error) {
+    const QString base = QFileInfo(result.File).completeBaseName();
+    for (int i = 0; i < ChartSeriesCount; ++i) {
+        QByteArray text = "t,p\n";
+        for (const TChartPoint& point : result.Session.Chart.Series[i])
+            text += (number(point.X) + ',' + number(point.Y)).toLatin1() + '\n';
+        QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.series%2.csv").arg(base).arg(i)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+            error = QStringLiteral("%1: cannot write %2: %3")
+                        .arg(result.File, file.fileName(), file.errorString());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Calculates and prints one file; false after its message on err.
+bool calculateFile(FileCalculator& calculator, const QString& file, const Options& options,
+                   QTextStream& out, QTextStream& err) {
+    FileResult result;
+    QString error;
+    bool ok = calculator.run(file, result, error);
+    if (ok) {
+        if (options.Json)
+            printJson(result, options.Trace, out);
+        else
+            printText(result, options.Trace, out);
+        ok = options.ChartFolder.isEmpty() || writeChartCsv(result, options.ChartFolder, error);
+    }
+    if (!ok) {
+        out.flush();
+        err << "zavk-cli calc: " << error << '\n';
+        err.flush();
+    }
+    return ok;
+}
+
+} // namespace
+
+int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    Options options;
+    if (const int usage = parseArguments(arguments, options, err); usage != 0)
+        return usage;
+    if (options.Database.isEmpty())
+        options.Database = AppPath + QStringLiteral("Data/MORELDB.db");
+    TDMComm db;
+    if (!db.ConnectDB(options.Database)) {
+        err << "zavk-cli calc: cannot open the catalogue " << options.Database << ": "
+            << db.LastError() << '\n';
+        return 1;
+    }
+    if (!options.ChartFolder.isEmpty() && !QDir().mkpath(options.ChartFolder)) {
+        err << "zavk-cli calc: cannot create the folder " << options.ChartFolder << '\n';
+        return 1;
+    }
+    FileCalculator calculator(db);
+    int failures = 0;
+    for (const QString& file : options.Files) {
+        if (!calculateFile(calculator, file, options, out, err))
+            ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,280 @@
+#include "HistoryFile.h"
+
+#include "Helpers.h"
+#include "IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <cmath>
+
+namespace {
+
+const QString Prefix = QStringLiteral("CalcInput.");
+
+// One product kind of the record: its key stem, its table and its three fields.
+struct ProductFields {
+    const char* Stem;
+    const char* Table;
+    QString TCalcInput::*Series;
+    QString TCalcInput::*Id;
+    QString TCalcInput::*Name;
+};
+
+// In the order the history file writes them (tubing before ejector, supply valve
+// before release valve).
+const ProductFields Products[] = {
+    {"PT", "M_PT", &TCalcInput::PT_Series_ID, &TCalcInput::PT_ID, &TCalcInput::PT_Name},
+    {"Tube", "M_Tube", &TCalcInput::Tube_Series_ID, &TCalcInput::Tube_ID, &TCalcInput::Tube_Name},
+    {"EJ", "M_EJ", &TCalcInput::EJ_Series_ID, &TCalcInput::EJ_ID, &TCalcInput::EJ_Name},
+    {"VA_Gongying", "M_VA", &TCalcInput::VA_Gongying_Series_ID, &TCalcInput::VA_Gongying_ID,
+     &TCalcInput::VA_Gongying_Name},
+    {"VA_Pohuai", "M_VA", &TCalcInput::VA_Pohuai_Series_ID, &TCalcInput::VA_Pohuai_ID,
+     &TCalcInput::VA_Pohuai_Name},
+    {"VA_QieHuan", "M_VA", &TCalcInput::VA_QieHuan_Series_ID, &TCalcInput::VA_QieHuan_ID,
+     &TCalcInput::VA_QieHuan_Name},
+    {"VA_Jieliu", "M_SPECON", &TCalcInput::VA_Jieliu_Series_ID, &TCalcInput::VA_Jieliu_ID,
+     &TCalcInput::VA_Jieliu_Name},
+};
+
+struct NumberField {
+    const char* Name;
+    double TCalcInput::*Member;
+};
+
+const NumberField Numbers[] = {
+    {"BiaoZhunGongyingYaLi", &TCalcInput::BiaoZhunGongyingYaLi},
+    {"PoHuaiYaLi", &TCalcInput::PoHuaiYaLi},
+    {"ZhenKongPengYaLi", &TCalcInput::ZhenKongPengYaLi},
+    {"zhenkongyali", &TCalcInput::zhenkongyali},
+    {"TubeLength", &TCalcInput::TubeLength},
+    {"gongjianzhiliang", &TCalcInput::gongjianzhiliang},
+    {"gongjianxielouliang", &TCalcInput::gongjianxielouliang},
+    {"k", &TCalcInput::k},
+    {"Se", &TCalcInput::Se},
+    {"V", &TCalcInput::V},
+    {"n", &TCalcInput::n},
+};
+
+QString idKey(const ProductFields& product) {
+    return Prefix + QLatin1String(product.Stem) + QStringLiteral("_ID");
+}
+
+// The first occurrence of every key of the first section "History", keyed in
+// lower case; the line rules are those of IniFile. One pass over the text, so a
+// file costs the same however many keys are asked for.
+class HistorySection {
+public:
+    explicit HistorySection(const QByteArray& content) {
+        bool inSection = false;
+        for (qsizetype start = 0; start <= content.size();) {
+            qsizetype end = content.indexOf('\n', start);
+            if (end < 0)
+                end = content.size();
+            if (!take(content.mid(start, end - start).trimmed(), inSection))
+                break;
+            start = end + 1;
+        }
+    }
+
+    bool has(const QString& key) const { return values_.contains(key.toLower()); }
+    QString value(const QString& key) const { return values_.value(key.toLower()); }
+
+private:
+    // False once the section has ended.
+    bool take(const QByteArray& line, bool& inSection) {
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf(']');
+            if (close <= 0)
+                return true;
+            if (inSection)
+                return false;
+            const QString name = QString::fromUtf8(line.mid(1, close - 1)).trimmed();
+            inSection = name.compare(QLatin1String("History"), Qt::CaseInsensitive) == 0;
+            return true;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (!inSection || eq <= 0 || line.startsWith(';') || line.startsWith('#'))
+            return true;
+        const QString key = QString::fromUtf8(line.left(eq)).trimmed().toLower();
+        if (!values_.contains(key))
+            values_.insert(key, QString::fromUtf8(line.mid(eq + 1)).trimmed());
+        return true;
+    }
+
+    QHash<QString, QString> values_;
+};
+
+// Reads one history file into calc; every check stops at the first problem.
+class Reader {
+public:
+    Reader(const QByteArray& content, const QString& fileName, THistoryError& error)
+        : section_(content), file_(fileName), error_(error) {}
+
+    bool read(THistoryCalc& calc) {
+        if (!checkSoftName())
+            return false;
+        // Only the exact text "otSelect" selects; a missing key counts as "otSelect".
+        const QString mode = QStringLiteral("OperateType");
+        calc.OperateType = !section_.has(mode) || section_.value(mode) == QLatin1String("otSelect")
+                               ? TOperateType::otSelect
+                               : TOperateType::otCalc;
+        calc.TubeQMax = 0;
+        if (section_.has(QStringLiteral("Tube_QMax")) &&
+            !number(QStringLiteral("Tube_QMax"), calc.TubeQMax))
+            return false;
+        return readInput(calc.Input);
+    }
+
+private:
+    bool checkSoftName() {
+        const QString key = QStringLiteral("SoftName");
+        if (!section_.has(key))
+            return fail(THistoryProblem::NotHistory, key,
+                        QStringLiteral("not a ZAVK history file: key SoftName is missing"));
+        const QString value = section_.value(key);
+        if (value == QLatin1String("ZAVK1"))
+            return true;
+        return fail(THistoryProblem::NotHistory, key,
+                    QStringLiteral("not a ZAVK history file: key SoftName is '%1', not 'ZAVK1'")
+                        .arg(value));
+    }
+
+    bool readInput(TCalcInput& input) {
+        input = TCalcInput();
+        if (!integer(Prefix + "System_Cat", input.System_Cat) ||
+            !text(Prefix + "CircuitNum", input.CircuitNum, QString()))
+            return false;
+        const QStringList required = RequiredProductKeys(input.CircuitNum, input.System_Cat);
+        for (const ProductFields& product : Products) {
+            if (!readProduct(product, input, required))
+                return false;
+        }
+        for (const NumberField& field : Numbers) {
+            if (!number(Prefix + field.Name, input.*field.Member))
+                return false;
+        }
+        return integer(Prefix + "EJ_n", input.EJ_n);
+    }
+
+    bool readProduct(const ProductFields& product, TCalcInput& input, const QStringList& required) {
+        const QString stem = Prefix + QLatin1String(product.Stem);
+        input.*product.Series = section_.value(stem + "_Series_ID");
+        input.*product.Name = section_.value(stem + "_Name");
+        const QString key = idKey(product);
+        QString& id = input.*product.Id;
+        if (required.contains(key)) {
+            const QString circuit = QStringLiteral("circuit %1 needs it").arg(input.CircuitNum);
+            if (!text(key, id, circuit))
+                return false;
+        } else {
+            id = section_.value(key);
+        }
+        if (id.isEmpty() || IsIntegerText(id))
+            return true;
+        return fail(THistoryProblem::BadId, key,
+                    QStringLiteral("key %1: '%2' is not an integer ID").arg(key, id));
+    }
+
+    // A key that must be present and not empty; why says who needs it.
+    bool text(const QString& key, QString& value, const QString& why) {
+        const QString reason = why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why);
+        if (!section_.has(key))
+            return fail(THistoryProblem::MissingKey, key,
+                        QStringLiteral("key %1 is missing%2").arg(key, reason));
+        value = section_.value(key);
+        if (!value.isEmpty())
+            return true;
+        return fail(THistoryProblem::MissingKey, key,
+                    QStringLiteral("key %1 is empty%2").arg(key, reason));
+    }
+
+    bool number(const QString& key, double& value) {
+        QString raw;
+        if (!text(key, raw, QString()))
+            return false;
+        bool ok = false;
+        value = QString(raw).replace(',', '.').toDouble(&ok);
+        if (ok && std::isfinite(value))
+            return true;
+        return fail(THistoryProblem::BadNumber, key,
+                    QStringLiteral("key %1: '%2' is not a number").arg(key, raw));
+    }
+
+    bool integer(const QString& key, int& value) {
+        QString raw;
+        if (!text(key, raw, QString()))
+            return false;
+        bool ok = false;
+        value = raw.toInt(&ok);
+        if (ok)
+            return true;
+        return fail(THistoryProblem::BadNumber, key,
+                    QStringLiteral("key %1: '%2' is not an integer").arg(key, raw));
+    }
+
+    bool fail(THistoryProblem problem, const QString& key, const QString& message) {
+        error_ = {problem, file_, key, file_ + QStringLiteral(": ") + message};
+        return false;
+    }
+
+    HistorySection section_;
+    QString file_;
+    THistoryError& error_;
+};
+
+bool failUnreadable(const QString& path, const QString& reason, THistoryError& error) {
+    error = {THistoryProblem::Unreadable, path, QString(),
+             QStringLiteral("%1: cannot read the file: %2").arg(path, reason)};
+    return false;
+}
+
+} // namespace
+
+bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THistoryCalc& calc,
+                      THistoryError& error) {
+    error = THistoryError();
+    return Reader(content, fileName, error).read(calc);
+}
+
+bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& error) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failUnreadable(path, QStringLiteral("no such file"), error);
+    if (info.isDir())
+        return failUnreadable(path, QStringLiteral("it is a folder"), error);
+    if (info.size() > IniFile::MaxFileSize)
+        return failUnreadable(
+            path, QStringLiteral("larger than %1 bytes").arg(IniFile::MaxFileSize), error);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failUnreadable(path, file.errorString(), error);
+    return ParseHistoryCalc(file.readAll(), path, calc, error);
+}
+
+QStringList RequiredProductKeys(const QString& circuitNum, int systemCat) {
+    static const QStringList releaseValve = {"3", "4", "7", "8"};
+    static const QStringList switchingValve = {"3b", "4b", "7", "7b", "8", "8b", "9", "9b"};
+    static const QStringList throttle = {"3", "3b", "9", "7", "7b"};
+    QStringList keys = {Prefix + "PT_ID"};
+    if (systemCat >= 1 && systemCat <= 3)
+        keys << Prefix + "EJ_ID";
+    if (releaseValve.contains(circuitNum))
+        keys << Prefix + "VA_Pohuai_ID";
+    if (switchingValve.contains(circuitNum))
+        keys << Prefix + "VA_QieHuan_ID";
+    if (throttle.contains(circuitNum))
+        keys << Prefix + "VA_Jieliu_ID";
+    return keys;
+}
+
+QList<THistoryProduct> NamedProducts(const TCalcInput& input) {
+    QList<THistoryProduct> named;
+    for (const ProductFields& product : Products) {
+        const QString& id = input.*product.Id;
+        if (!id.isEmpty())
+            named.append({idKey(product), QLatin1String(product.Table), id});
+    }
+    return named;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "CalcRecords.h"
+#include "Globals.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The part of a history file (.SEL, .CAL) that a calculation needs: the circuit
+// record, the tubing flow the wizard computed and the mode the run was saved in.
+struct THistoryCalc {
+    TCalcInput Input;
+    double TubeQMax = 0;
+    TOperateType OperateType = TOperateType::otSelect;
+};
+
+enum class THistoryProblem {
+    None,
+    Unreadable, // missing, a folder, too large or not readable
+    NotHistory, // SoftName is missing or not "ZAVK1"
+    MissingKey, // a key the calculation needs is missing or empty
+    BadNumber,  // a number (or integer count) that does not parse
+    BadId,      // a product ID that is not a plain integer
+};
+
+struct THistoryError {
+    THistoryProblem Problem = THistoryProblem::None;
+    QString File;
+    QString Key;  // the key at fault; empty when the file as a whole is
+    QString Text; // the whole message, naming the file and the key
+};
+
+// A product a circuit record names: the key it came from, its catalogue table, its ID.
+struct THistoryProduct {
+    QString Key;
+    QString Table;
+    QString Id;
+};
+
+// Reads the keys of section "History" of the file at path the way the program
+// reads history files back: key names in any letter case, the first occurrence
+// counts, values trimmed, "." or "," as decimal separator. Only what a
+// calculation needs is read; the state of the wizard's controls is not.
+bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& error);
+// The same on the file's bytes; fileName only names the file in messages.
+bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THistoryCalc& calc,
+                      THistoryError& error);
+
+// Keys of the product IDs a circuit cannot do without: the pad always, the
+// ejector or vacuum unit in categories 1 to 3, the valves and the throttle by
+// the circuit code.
+QStringList RequiredProductKeys(const QString& circuitNum, int systemCat);
+
+// Every product the record names (non-empty ID), in the order of the file.
+QList<THistoryProduct> NamedProducts(const TCalcInput& input);

@@ -1,0 +1,297 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run run(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
+    Run result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString examplesFolder() {
+    return QDir::cleanPath(QStringLiteral(ZAVK_TEST_DATA_DIR "/../../examples"));
+}
+
+QString example(const QString& name) {
+    return examplesFolder() + '/' + name;
+}
+
+QStringList examples() {
+    QStringList files;
+    for (const QString& name : QDir(examplesFolder()).entryList(QDir::Files, QDir::Name))
+        files << example(name);
+    return files;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file with the value of one key replaced (or the key's line removed when
+// value is null); keys as the program writes them.
+QByteArray edited(const QByteArray& text, const QByteArray& key, const QByteArray& value) {
+    QList<QByteArray> lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(key + '='))
+            continue;
+        if (value.isNull())
+            lines.removeAt(i);
+        else
+            lines[i] = key + '=' + value + '\r';
+        break;
+    }
+    return lines.join('\n');
+}
+
+// The same file as written under a locale with a decimal comma.
+QByteArray withDecimalCommas(const QByteArray& text) {
+    QList<QByteArray> lines = text.split('\n');
+    for (QByteArray& line : lines) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0)
+            line = line.left(eq + 1) + line.mid(eq + 1).replace('.', ',');
+    }
+    return lines.join('\n');
+}
+
+QList<QJsonObject> jsonLines(const QString& out) {
+    QList<QJsonObject> objects;
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            return {};
+        objects << document.object();
+    }
+    return objects;
+}
+
+const QStringList Figures = {"zuidazhenkongyali",
+                             "xizhuoyingdashijian",
+                             "pohuaiyingdashijian",
+                             "anquanlv",
+                             "kongqixiaofeiliang",
+                             "biyaozhenkongbengliuliang",
+                             "T1",
+                             "C1",
+                             "C2",
+                             "C3",
+                             "pp",
+                             "bottomMax",
+                             "bottomIncrement"};
+
+} // namespace
+
+class TestCliCalc : public QObject {
+    Q_OBJECT
+
+private slots:
+    void examplesCalculateToPlausibleFigures() {
+        const QStringList files = examples();
+        QVERIFY(files.size() >= 4);
+        const Run result = run(QStringList{"calc", "--json"} + files);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+        const QList<QJsonObject> objects = jsonLines(result.out);
+        QCOMPARE(objects.size(), files.size());
+        QSet<int> categories;
+        for (int i = 0; i < objects.size(); ++i) {
+            const QJsonObject& o = objects[i];
+            QCOMPARE(o["file"].toString(), files[i]);
+            QCOMPARE(o["status"].toInt(-1), 0);
+            for (const QString& key : Figures)
+                QVERIFY2(o[key].isDouble(), qPrintable(files[i] + ": " + key));
+            const double vacuum = o["zuidazhenkongyali"].toDouble();
+            QVERIFY(vacuum > 50 && vacuum < 101.13);
+            QVERIFY(o["xizhuoyingdashijian"].toDouble() > 0);
+            QVERIFY(o["xizhuoyingdashijian"].toDouble() < 0.7);
+            QVERIFY(o["pohuaiyingdashijian"].toDouble() > 0);
+            QVERIFY(o["pohuaiyingdashijian"].toDouble() < 1);
+            QVERIFY(o["anquanlv"].toDouble() > 2);
+            const QJsonArray points = o["seriesPoints"].toArray();
+            QCOMPARE(points.size(), 6);
+            for (int series : {0, 1, 5})
+                QVERIFY(points[series].toInt() > 10);
+            QCOMPARE(points[2].toInt(), 1);
+            categories << o["System_Cat"].toInt();
+        }
+        QCOMPARE(categories, QSet<int>({1, 2, 3, 4}));
+    }
+
+    void shownAirConsumptionAndStandardPressure_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<bool>("showsStandardPressure");
+        QTest::newRow("category 1") << "ejector-with-valves.CAL" << 3.0 << true;
+        QTest::newRow("category 2") << "ejector-separate-valves.SEL" << 3.0 << true;
+        QTest::newRow("category 3") << "vacuum-unit.CAL" << 1.0 << false;
+        QTest::newRow("category 4") << "vacuum-pump.CAL" << 1.0 << false;
+    }
+    void shownAirConsumptionAndStandardPressure() {
+        QFETCH(QString, name);
+        QFETCH(double, factor);
+        QFETCH(bool, showsStandardPressure);
+        TempProgramFolder folder;
+        folder.writeFile(name, edited(readFile(example(name)), "CalcInput.EJ_n", "3"));
+        const Run result = run({"calc", "--json", folder.file(name)});
+        QCOMPARE(result.exitCode, 0);
+        const QList<QJsonObject> objects = jsonLines(result.out);
+        QCOMPARE(objects.size(), 1);
+        const QJsonObject& o = objects[0];
+        QCOMPARE(o["kongqixiaofeiliang_out"].toDouble(),
+                 factor * o["kongqixiaofeiliang"].toDouble());
+        if (showsStandardPressure) {
+            QVERIFY(o["kongqixiaofeiliang"].toDouble() > 0);
+            QCOMPARE(o["BiaoZhunYaLI_out"].toDouble(), 0.5); // both ejectors are 0.5 MPa models
+        } else {
+            QVERIFY(o["BiaoZhunYaLI_out"].isNull());
+        }
+    }
+
+    void badFilesAreReportedAndTheOthersStillCalculated_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+        QTest::addColumn<QString>("message");
+        const QByteArray pump = readFile(example("vacuum-pump.CAL"));
+        QTest::newRow("missing file") << QByteArray() << "cannot read the file";
+        QTest::newRow("missing key")
+            << edited(pump, "CalcInput.Se", QByteArray()) << "key CalcInput.Se is missing";
+        QTest::newRow("ID not an integer")
+            << edited(pump, "CalcInput.VA_QieHuan_ID", "302 OR 1=1")
+            << "key CalcInput.VA_QieHuan_ID: '302 OR 1=1' is not an integer ID";
+        QTest::newRow("unknown product") << edited(pump, "CalcInput.VA_Jieliu_ID", "9104")
+                                         << "key CalcInput.VA_Jieliu_ID: no product 9104";
+        QTest::newRow("product not needed but unknown")
+            << edited(pump, "CalcInput.Tube_ID", "777") << "key CalcInput.Tube_ID: no product 777";
+        QTest::newRow("not a history file")
+            << QByteArray("[Settings]\r\nSoftName=ZAVK1\r\n") << "not a ZAVK history file";
+        QTest::newRow("number that does not parse")
+            << edited(pump, "CalcInput.k", "1..0") << "key CalcInput.k: '1..0' is not a number";
+    }
+    void badFilesAreReportedAndTheOthersStillCalculated() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        TempProgramFolder folder;
+        if (!content.isEmpty())
+            folder.writeFile("bad.CAL", content);
+        const QString first = example("ejector-with-valves.CAL");
+        const QString last = example("vacuum-unit.CAL");
+        const Run result = run({"calc", "--json", first, folder.file("bad.CAL"), last});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err.count('\n'), 1);
+        QVERIFY2(result.err.contains(folder.file("bad.CAL") + ": " + message),
+                 qPrintable(result.err));
+        const QList<QJsonObject> objects = jsonLines(result.out);
+        QCOMPARE(objects.size(), 2);
+        QCOMPARE(objects[0]["file"].toString(), first);
+        QCOMPARE(objects[1]["file"].toString(), last);
+        QCOMPARE(objects[1]["status"].toInt(-1), 0);
+    }
+
+    void chartCsvHoldsTheSixSeries() {
+        TempProgramFolder folder;
+        const QString file = example("vacuum-unit.CAL");
+        const Run result = run({"calc", "--json", "--chart-csv", folder.file("charts"), file});
+        QCOMPARE(result.exitCode, 0);
+        const QJsonArray points = jsonLines(result.out).value(0)["seriesPoints"].toArray();
+        QCOMPARE(points.size(), 6);
+        QCOMPARE(QDir(folder.file("charts")).entryList(QDir::Files).size(), 6);
+        for (int i = 0; i < 6; ++i) {
+            const QByteArray csv =
+                folder.readFile(QString("charts/vacuum-unit.series%1.csv").arg(i));
+            const QList<QByteArray> lines = csv.trimmed().split('\n');
+            QCOMPARE(lines.first(), QByteArray("t,p"));
+            QCOMPARE(lines.size() - 1, points[i].toInt());
+            bool ok = false;
+            lines.last().split(',').value(1).toDouble(&ok);
+            QVERIFY(ok);
+        }
+        const QList<QByteArray> release =
+            folder.readFile("charts/vacuum-unit.series0.csv").split('\n');
+        QVERIFY(release.value(1).startsWith("0,-79.99"));
+    }
+
+    void commaDecimalsGiveTheFiguresOfThePointTwin_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : examples())
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+    void commaDecimalsGiveTheFiguresOfThePointTwin() {
+        QFETCH(QString, file);
+        TempProgramFolder folder;
+        const QByteArray point = readFile(file);
+        const QByteArray comma = withDecimalCommas(point);
+        QVERIFY(comma != point);
+        folder.writeFile("comma.CAL", comma);
+        const Run result = run({"calc", "--json", file, folder.file("comma.CAL")});
+        QCOMPARE(result.exitCode, 0);
+        QList<QJsonObject> objects = jsonLines(result.out);
+        QCOMPARE(objects.size(), 2);
+        objects[0].remove("file");
+        objects[1].remove("file");
+        QCOMPARE(objects[1], objects[0]);
+    }
+
+    void textAndTraceOutput() {
+        const Run result = run({"calc", "--trace", example("ejector-with-valves.CAL")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(
+            result.out.contains(QRegularExpression("\\n  status +0 \\(calculation done\\)\\n")));
+        for (const QString& key : Figures.mid(0, 11) + QStringList{"BiaoZhunYaLI_out"})
+            QVERIFY2(result.out.contains(QRegularExpression("\\n  " + key + " +[-0-9.e]+ +[a-z]")),
+                     qPrintable(key));
+        QVERIFY(result.out.contains("\n    --------------------- T2a -----------------------\n"));
+        QVERIFY(result.out.contains("\n    M-Name = EVA-12S-50-R\n"));
+
+        const Run json = run({"calc", "--json", "--trace", example("vacuum-pump.CAL")});
+        const QJsonArray trace = jsonLines(json.out).value(0)["trace"].toArray();
+        QVERIFY(trace.size() > 20);
+        QCOMPARE(trace.first().toString(), QString("Q1=0"));
+    }
+
+    void usage() {
+        Run result = run({"--help"});
+        QVERIFY(
+            result.out.contains("calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."));
+        const QString file = example("vacuum-pump.CAL");
+        for (const QStringList& arguments :
+             {QStringList{"calc", "--bogus", file}, QStringList{"calc"},
+              QStringList{"calc", "--json"}, QStringList{"calc", file, "--db"}}) {
+            result = run(arguments);
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY2(result.err.contains("usage: zavk-cli calc"), qPrintable(result.err));
+            QVERIFY(result.out.isEmpty());
+        }
+        TempProgramFolder folder;
+        result = run({"calc", "--db", folder.file("none.db"), file});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(folder.file("none.db")));
+        result = run({"calc", "--db", QStringLiteral(ZAVK_TEST_DB), "--", file});
+        QCOMPARE(result.exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliCalc)
+#include "tst_cli_calc.moc"
