@@ -104,7 +104,7 @@ int categoryOf(const QString& code) {
 }
 
 // A circuit with every product reference filled, as the wizard may leave them;
-// the circuit must use only those the circuit table names. Tubing area 6 mm²
+// a circuit must use only the kinds its code calls for. Tubing area 6 mm²
 // (C3 = 1.2 without valves), 0.12 dm³, four pads leaking 2 dm³/min each,
 // throttle 80 % open, 2 kg, automatic working vacuum.
 TCalcInput circuitInput(const QString& code, const QString& ejector = "11",
@@ -284,7 +284,7 @@ private slots:
         }
     }
 
-    // Every circuit of the circuit table with its own products; C1 and C2 include
+    // Every circuit code with its own products; C1 and C2 include
     // the tubing (halved, then in series with Se/10).
     void circuits_data() {
         QTest::addColumn<QString>("circuit");
@@ -914,7 +914,7 @@ private slots:
         QCOMPARE(session.Chart.Series[VerticalGuide].back().Y, Untouched);
     }
 
-    // V3's Use is consulted only where the circuit table says so; Use = 2 means the
+    // V3's Use is consulted only by the circuits that release through V3; Use = 2 means the
     // release path is not used: release time −1 and no release curve.
     void releasePathNotUsed_data() {
         QTest::addColumn<QString>("circuit");
@@ -1044,7 +1044,8 @@ private slots:
                 input.Se = se;
             });
         };
-        // Step 2 compares 0.5 × Max_flow × N with the leakage, N the characteristic type.
+        // The ejector check compares 0.5 × Max_flow × N with the leakage, N the
+        // characteristic type.
         QTest::newRow("type 1: leakage of half the maximum flow")
             << leak("1", "11", 4, 5, 2) << int(CalcSourceFlowTooSmall) << Untouched;
         QTest::newRow("type 1: leakage just below half the maximum flow")
@@ -1057,7 +1058,7 @@ private slots:
             << leak("1", "12", 4, 14.75, 2) << int(CalcNoVacuum) << Untouched;
         QTest::newRow("no leakage: the vacuum of the ejector")
             << leak("1", "11", 4, 0, 1) << int(CalcDone) << 90.0;
-        // Step 9: the effective flow must exceed the leakage.
+        // The effective flow must exceed the leakage.
         QTest::newRow("ejector flow equal to the leakage")
             << leak("1", "12", 4, 7.5, 1) << int(CalcSourceFlowTooSmall) << 42.150860073006434;
         QTest::newRow("line capacity equal to the leakage")
@@ -1068,7 +1069,7 @@ private slots:
             << leak("6", "32", 3, 5, 1) << int(CalcSourceFlowTooSmall) << 46.963333333333324;
         QTest::newRow("switching valve flow equal to the leakage")
             << leak("7b", "21", 5, 9, 1) << int(CalcSourceFlowTooSmall) << 8.636701158524389;
-        // Step 6: no vacuum at the pads.
+        // No vacuum left at the pads.
         QTest::newRow("choked line, leakage leaves exactly no vacuum")
             << leak("1", "19", 1, 60.678, 1, 5) << int(CalcNoVacuum) << Untouched;
         QTest::newRow("choked line, a little vacuum left but too little flow")
@@ -1152,6 +1153,10 @@ private slots:
         QCOMPARE(output.pohuaiyingdashijian, Untouched);
         QVERIFY(sameChart(session.Chart, before));
         QCOMPARE(session.Trace, trace);
+        // The search for a vacuum unit repeats these calls: the pad and the release
+        // products are not read.
+        QCOMPARE(products.PadAreaLookups, 0);
+        QCOMPARE(products.ThrottleLookups, 0);
     }
 
     // A row that is looked up and not found ends the calculation at once with
@@ -1214,6 +1219,7 @@ private slots:
             QCOMPARE(output.anquanlv, Untouched);
             QCOMPARE(output.kongqixiaofeiliang, Untouched);
             QCOMPARE(session.Trace, QStringList{PreviousTrace});
+            QCOMPARE(products.PadAreaLookups, 0); // nothing is read after the missing row
         }
     }
 
