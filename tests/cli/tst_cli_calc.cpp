@@ -9,25 +9,8 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 Run run(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
-    Run result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return RunProgram(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
 }
 
 QString examplesFolder() {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 TempProgramFolder::TempProgramFolder() : previousAppPath_(AppPath) {
@@ -44,4 +45,21 @@ void TempProgramFolder::copyLanguages() const {
 
 bool ConnectBuiltCatalogue(TDMComm& db) {
     return db.ConnectDB(QStringLiteral(ZAVK_TEST_DB));
+}
+
+Run RunProgram(const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
 }

@@ -4,7 +4,20 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <QProcessEnvironment>
+#include <QStringList>
+
 class TDMComm;
+
+// What a program printed and how it ended; exitCode -1 when it did not finish
+// within a minute, -2 when it crashed.
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+Run RunProgram(const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // Connects to the catalogue the build made, for checks that only read it.
 bool ConnectBuiltCatalogue(TDMComm& db);
