@@ -191,3 +191,21 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
 bool IniFile::writeInteger(const QString& section, const QString& key, int value) {
     return writeString(section, key, QString::number(value));
 }
+
+QHash<QString, QString> IniFile::SectionValues(const QByteArray& content, const QString& section) {
+    QHash<QString, QString> values;
+    bool inSection = false;
+    for (const QByteArray& line : content.split('\n')) {
+        const ParsedLine parsed = parseLine(line);
+        if (parsed.kind == ParsedLine::Section) {
+            if (inSection)
+                break; // the first section of that name ended
+            inSection = sameName(parsed.name, section);
+        } else if (inSection && parsed.kind == ParsedLine::Key) {
+            const QString key = parsed.name.toLower();
+            if (!values.contains(key)) // the first occurrence counts
+                values.insert(key, parsed.value);
+        }
+    }
+    return values;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -34,6 +35,11 @@ public:
     bool writeInteger(const QString& section, const QString& key, int value);
 
     QString errorString() const { return error_; }
+
+    // Every key of the first section of that name in INI text, keyed in lower case,
+    // the first occurrence of each: one pass over the text, for readers that need
+    // many keys of one file (history files).
+    static QHash<QString, QString> SectionValues(const QByteArray& content, const QString& section);
 
     // Files larger than this are not read; writing to them is refused.
     static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;

@@ -61,48 +61,16 @@ QString idKey(const ProductFields& product) {
     return Prefix + QLatin1String(product.Stem) + QStringLiteral("_ID");
 }
 
-// The first occurrence of every key of the first section "History", keyed in
-// lower case; the line rules are those of IniFile. One pass over the text, so a
-// file costs the same however many keys are asked for.
+// The keys of section "History", read in one pass.
 class HistorySection {
 public:
-    explicit HistorySection(const QByteArray& content) {
-        bool inSection = false;
-        for (qsizetype start = 0; start <= content.size();) {
-            qsizetype end = content.indexOf('\n', start);
-            if (end < 0)
-                end = content.size();
-            if (!take(content.mid(start, end - start).trimmed(), inSection))
-                break;
-            start = end + 1;
-        }
-    }
+    explicit HistorySection(const QByteArray& content)
+        : values_(IniFile::SectionValues(content, QStringLiteral("History"))) {}
 
     bool has(const QString& key) const { return values_.contains(key.toLower()); }
     QString value(const QString& key) const { return values_.value(key.toLower()); }
 
 private:
-    // False once the section has ended.
-    bool take(const QByteArray& line, bool& inSection) {
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            if (close <= 0)
-                return true;
-            if (inSection)
-                return false;
-            const QString name = QString::fromUtf8(line.mid(1, close - 1)).trimmed();
-            inSection = name.compare(QLatin1String("History"), Qt::CaseInsensitive) == 0;
-            return true;
-        }
-        const qsizetype eq = line.indexOf('=');
-        if (!inSection || eq <= 0 || line.startsWith(';') || line.startsWith('#'))
-            return true;
-        const QString key = QString::fromUtf8(line.left(eq)).trimmed().toLower();
-        if (!values_.contains(key))
-            values_.insert(key, QString::fromUtf8(line.mid(eq + 1)).trimmed());
-        return true;
-    }
-
     QHash<QString, QString> values_;
 };
 

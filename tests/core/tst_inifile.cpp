@@ -19,6 +19,15 @@ private slots:
         QCOMPARE(ini.keys("system"), QStringList({"DefaultLANGUAGE"}));
     }
 
+    void allValuesOfASectionInOnePass() {
+        const auto values = IniFile::SectionValues(
+            "[Other]\nA=0\n[HISTORY]\r\n a = 1 \r\nA=2\r\nb=x=y\r\n[history]\r\nc=3\r\n",
+            "History");
+        QCOMPARE(values.size(), 2);
+        QCOMPARE(values.value("a"), QString("1"));
+        QCOMPARE(values.value("b"), QString("x=y"));
+    }
+
     void integersAndBooleans_data() {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<int>("integer");
