@@ -72,13 +72,17 @@ QString TXMLLan::FontName() const {
 }
 
 QString TXMLLan::GetFormItemText(const QString& screen, const QString& itemName) const {
+    return FindFormItem(screen, itemName).value_or(QString());
+}
+
+std::optional<QString> TXMLLan::FindFormItem(const QString& screen, const QString& itemName) const {
     const QDomElement form = container(0).firstChildElement(screen);
     for (QDomElement item = form.firstChildElement(); !item.isNull();
          item = item.nextSiblingElement()) {
         if (item.attribute(QStringLiteral("ItemName")) == itemName)
             return item.attribute(QStringLiteral("value"));
     }
-    return QString();
+    return std::nullopt;
 }
 
 QString TXMLLan::GetMessageText(const QString& key) const {

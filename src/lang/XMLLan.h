@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The language file of the current language and its text lookups. A file that
 // is missing or not well-formed is replaced by the English file beside it; the
 // reason is kept in LoadError() for the user interface to show once.
@@ -20,6 +22,8 @@ public:
     QString FontName() const;
     // The value of the first item of the screen whose ItemName matches; empty when missing.
     QString GetFormItemText(const QString& screen, const QString& itemName) const;
+    // The same, telling a missing item (nullopt) from an empty one.
+    std::optional<QString> FindFormItem(const QString& screen, const QString& itemName) const;
     // The lines of a message joined by a lone carriage return; empty when missing.
     QString GetMessageText(const QString& key) const;
     // The entry field + key of a data table; empty when missing.

@@ -4,8 +4,8 @@
 #include "CommonDialogs.h"
 #include "DMComm.h"
 #include "Emblem.h"
-#include "FormTexts.h"
 #include "Globals.h"
+#include "LanguageApply.h"
 #include "Startup.h"
 #include "XMLLan.h"
 
@@ -219,9 +219,8 @@ void TFrmMainShell::buildLayout() {
 
 void TFrmMainShell::applyLanguage() {
     const TXMLLan& lan = *BaseClass->Lan;
-    ApplyFormTexts(this, lan, [this](const QString& hint, QWidget* control) {
-        ShowControlHint(hint, control);
-    });
+    ApplyToForm(lan, this,
+                [this](const QString& hint, QWidget* control) { ShowControlHint(hint, control); });
     QStringList captions;
     for (const char* key : {"MSGYES", "MSGNO", "MSGOK", "MSGCANCEL"})
         captions.append(lan.GetMessageText(QLatin1String(key)));
