@@ -300,6 +300,19 @@ private slots:
         QVERIFY(!DMComm->OpenSQL("SELECT * FROM SERIES"));
     }
 
+    void brokenLanguageFileIsReportedOnceAndEnglishIsUsed() {
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("Language/German.xml", "<?xml version=\"1.0\"?><broken");
+        folder.writeFile("System.ini", "[System]\nDefaultLanguage=German\n");
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        QCOMPARE(messages.requests.size(), 2); // no catalogue here, then the language
+        QVERIFY(messages.texts().last().contains(folder.file("Language/German.xml")));
+        QCOMPARE(FrmMainShell->findChild<QAbstractButton*>("sbExit")->text(), QString("Exit"));
+    }
+
     void closeQuestionNoKeepsTheWindowYesClosesIt() {
         TempProgramFolder folder;
         folder.copyCatalogue();
