@@ -1,20 +1,54 @@
 #include "FrmDebugInfo.h"
 
+#include "SkinButton.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 TFrmDebugInfo* FrmDebugInfo = nullptr;
 
-TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+TSkinButton* pushButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new TSkinButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetSkinButtonStyle(sbsBtn);
+    button->SetCaption(caption);
+    button->setFixedSize(110, 34);
+    return button;
+}
+
+} // namespace
+
+TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : TFrmShell(parent) {
     setObjectName(QStringLiteral("FrmDebugInfo"));
     setWindowTitle(QStringLiteral("ZAVK - Calculation trace"));
-    resize(640, 480);
-    MemDebug = new QPlainTextEdit(this);
+    setModal(false);
+
+    MemDebug = new QPlainTextEdit(ClientPanel());
     MemDebug->setObjectName(QStringLiteral("MemDebug"));
     MemDebug->setReadOnly(true);
-    MemDebug->setFont(QFont(QStringLiteral("monospace")));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MemDebug);
+    MemDebug->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemDebug->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    BtnCopy = pushButton("BtnCopy", QStringLiteral("Copy"), ClientPanel());
+    Button1 = pushButton("Button1", QStringLiteral("Continue"), ClientPanel());
+    connect(BtnCopy, &TSkinButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(MemDebug->toPlainText()); });
+    connect(Button1, &TSkinButton::clicked, this, &QWidget::hide);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnCopy);
+    buttons->addWidget(Button1);
+    auto* layout = new QVBoxLayout(ClientPanel());
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(MemDebug, 1);
+    layout->addLayout(buttons);
+    resize(720, 520);
 }
 
 void TFrmDebugInfo::ShowTrace(const QStringList& lines) {

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "FrmShell.h"
 
 class QPlainTextEdit;
+class TSkinButton;
 
-// The diagnostic window that shows the trace of the last calculation.
-class TFrmDebugInfo : public QWidget {
+// The diagnostic window that shows the trace of the last calculation. It stays
+// open beside the other windows; closing it only hides it.
+class TFrmDebugInfo : public TFrmShell {
     Q_OBJECT
 public:
     explicit TFrmDebugInfo(QWidget* parent = nullptr);
@@ -13,6 +15,8 @@ public:
 
 private:
     QPlainTextEdit* MemDebug;
+    TSkinButton* BtnCopy;
+    TSkinButton* Button1;
 };
 
 extern TFrmDebugInfo* FrmDebugInfo;

@@ -86,6 +86,7 @@ private slots:
     void missingLanguageFileFallsBackToEnglish() {
         TempProgramFolder folder;
         folder.copyLanguages();
+        QFile::remove(folder.file("Language/German.xml"));
         folder.writeFile("System.ini", "[System]\nDefaultLanguage=German\n");
         const TBaseClass settings;
         QCOMPARE(settings.Language, QString("German"));
