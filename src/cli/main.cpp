@@ -1,6 +1,7 @@
 #include "CalcCommand.h"
 #include "CliCommands.h"
 #include "Globals.h"
+#include "UnitsCommand.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,10 @@ Commands:
                      status, every output and the figures the result page shows;
                      --json one JSON object per file and line, --chart-csv the six
                      chart series as DIR/<name>.series<i>.csv, --trace the trace
+  units [--db PATH] [--lang LANGUAGE] [PARAID...]
+                     every parameter's units in unit-index order (or only the
+                     parameters given): caption, a "*" on the default unit,
+                     decimals, input range, default value and preset values
   help, --help       this text
 )";
 
@@ -45,6 +50,8 @@ int main(int argc, char* argv[]) {
         return RunInfoCommand(arguments, out, err);
     if (command == QLatin1String("calc"))
         return RunCalcCommand(arguments, out, err);
+    if (command == QLatin1String("units"))
+        return RunUnitsCommand(arguments, out, err);
     err << "zavk-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "BaseClass.h"
 
+#include "DMComm.h"
 #include "Globals.h"
 #include "Helpers.h"
 #include "IniFile.h"
@@ -39,7 +40,10 @@ bool readHintLine(const QString& path, QString& firstLine) {
 
 TBaseClass::TBaseClass() {
     LoadSettings();
-    UnitManager = std::make_unique<TUnitManager>(LanguageLcid(Language));
+    const int languageId = LanguageLcid(Language);
+    UnitManager = DMComm && DMComm->Connected()
+                      ? std::make_unique<TUnitManager>(*DMComm, languageId)
+                      : std::make_unique<TUnitManager>(languageId);
 }
 
 TBaseClass::~TBaseClass() = default;

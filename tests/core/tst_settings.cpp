@@ -1,4 +1,5 @@
 #include "BaseClass.h"
+#include "DMComm.h"
 #include "Globals.h"
 #include "Helpers.h"
 #include "IniFile.h"
@@ -41,6 +42,23 @@ private slots:
         QVERIFY(!DebugMode);
         QCOMPARE(DefaultLanguageGlobal, QString("English"));
         QVERIFY(TermsOfUseRequired());
+    }
+
+    void unitManagerReadsTheConnectedCatalogueOnly() {
+        TempProgramFolder folder;
+        TDMComm db;
+        QVERIFY(ConnectBuiltCatalogue(db));
+        TDMComm* const previous = DMComm;
+        DMComm = &db;
+        const TBaseClass connected;
+        db.CloseConnection();
+        const TBaseClass closed;
+        DMComm = nullptr;
+        const TBaseClass without;
+        DMComm = previous;
+        QVERIFY(connected.UnitManager->FindParameter(111));
+        QVERIFY(!closed.UnitManager->FindParameter(111));
+        QVERIFY(!without.UnitManager->FindParameter(111));
     }
 
     void valuesInOddCaseAndFlagRules() {
