@@ -97,12 +97,7 @@ void setInputBackground(QWidget* input, bool enabled) {
 void enableCombo(QComboBox* combo, bool enable, QWidget* owner, bool clear) {
     combo->setEnabled(enable);
     const int tag = combo->property("tag").toInt();
-    QWidget* unitButton = nullptr;
-    if (tag != 0 && owner) {
-        const QList<QWidget*> components = owner->findChildren<QWidget*>();
-        if (tag > 0 && tag < components.size())
-            unitButton = components.at(tag);
-    }
+    QWidget* unitButton = tag != 0 && owner ? TaggedComponent(combo, owner) : nullptr;
     const auto* unitSource = dynamic_cast<TUnitDefaultSource*>(unitButton);
     if (unitSource)
         unitButton->setEnabled(enable);
@@ -169,6 +164,14 @@ bool LoadImageFile(QLabel* picture, const QString& subfolder, const QString& bas
     }
     picture->setPixmap(QPixmap::fromImage(image));
     return true;
+}
+
+QWidget* TaggedComponent(QWidget* input, QWidget* owner) {
+    if (!input)
+        return nullptr;
+    const int tag = input->property("tag").toInt();
+    const QList<QWidget*> components = (owner ? owner : input->window())->findChildren<QWidget*>();
+    return tag >= 0 && tag < components.size() ? components.at(tag) : nullptr;
 }
 
 void EnableInput(QWidget* input, bool enable, QWidget* owner, bool clear) {

@@ -52,6 +52,10 @@ public:
     virtual std::optional<double> DefaultValueOfShownUnit() const = 0;
 };
 
+// The widget an input's "tag" names: its position among the owner's child widgets
+// (the input's window when owner is null); null when the tag names none.
+QWidget* TaggedComponent(QWidget* input, QWidget* owner);
+
 // Enables or disables and greys an input (combo box, line edit, text edit). A combo
 // box whose "tag" property is not 0 shares its state with the value button found at
 // that index among the owner's child widgets.

@@ -1,9 +1,6 @@
 #include "NumberKeyFilter.h"
 
-#include "SpeedButtonEx.h"
-
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,26 +12,6 @@ QLineEdit* editOf(QObject* box) {
         return combo->lineEdit();
     return qobject_cast<QLineEdit*>(box);
 }
-
-class RangeCheckOnExit : public QObject {
-public:
-    RangeCheckOnExit(const TValueEntryContext& context, QWidget* owner, QObject* parent)
-        : QObject(parent), context_(context), owner_(owner) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            if (auto* box = qobject_cast<QComboBox*>(watched))
-                CheckValueRange(context_, box, owner_);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    TValueEntryContext context_;
-    QWidget* owner_;
-};
 
 } // namespace
 
@@ -74,16 +51,4 @@ bool TNumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         text.remove(edit->selectionStart(), edit->selectedText().size());
     const int cursor = edit ? edit->cursorPosition() : 0;
     return !AcceptsTypedChar(mode_, typed.at(0), text, cursor, allSelected);
-}
-
-void ConnectValuePair(const TValueEntryContext& context, QComboBox* box, TSpeedButtonEx* button,
-                      QWidget* owner) {
-    QObject::connect(box, &QComboBox::editTextChanged, box,
-                     [context, box, owner](const QString& t) {
-                         if (!t.trimmed().isEmpty())
-                             ValueChanged(context, box, owner);
-                     });
-    box->installEventFilter(new RangeCheckOnExit(context, owner, box));
-    QObject::connect(button, &QToolButton::clicked, button,
-                     [context, button] { NextUnit(context, button); });
 }

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "ValueEntry.h"
-
 #include <QObject>
-
-class QComboBox;
-class QLineEdit;
 
 // Which characters a numeric box takes: counts (digits), unsigned decimals, or
 // signed decimals whose "-" may only start the text.
@@ -30,8 +25,3 @@ private:
     TNumberKeyFilter(TKeyMode mode, QObject* parent) : QObject(parent), mode_(mode) {}
     TKeyMode mode_;
 };
-
-// The wizard's wiring of one pair: a typed change takes the value, leaving the
-// box checks its range, a click on the button shows the next unit.
-void ConnectValuePair(const TValueEntryContext& context, QComboBox* box, TSpeedButtonEx* button,
-                      QWidget* owner);

@@ -3,13 +3,13 @@
 #include "BaseClass.h"
 #include "CommonDialogs.h"
 #include "FrmMainShell.h"
-#include "Globals.h"
 #include "SpeedButtonEx.h"
 #include "UnitConversion.h"
 #include "XMLLan.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -47,14 +47,21 @@ void writeText(QComboBox* box, QLineEdit* field, const QString& text) {
     }
 }
 
+// A warning with the context's language, titled and captioned like every message box.
+void warn(const TValueEntryContext& context, const QString& text) {
+    const QString captions = QStringList{message(context, "MSGYES"), message(context, "MSGNO"),
+                                         message(context, "MSGOK")}
+                                 .join(';');
+    ShowMessageDlg(text, message(context, "MSGMESSAGE"), TMsgDlgType::mtWarning, captions, mbOK);
+}
+
 // A typed text as a number; text that is none is reported and counts as 0.
 double parseOrWarn(const TValueEntryContext& context, const QString& text, const QString& probe) {
     if (probe.isEmpty() || probe == QLatin1String("-"))
         return 0;
     if (const std::optional<double> value = ParseNumber(text))
         return *value;
-    ShowMessageDlg(text.trimmed() + message(context, "MSGConvertError"),
-                   message(context, "MSGMESSAGE"), TMsgDlgType::mtWarning, ButtonCaptions, mbOK);
+    warn(context, text.trimmed() + message(context, "MSGConvertError"));
     return 0;
 }
 
@@ -117,6 +124,26 @@ TSinglePara* bindButton(const TValueEntryContext& context, int paraId, QWidget* 
     return para;
 }
 
+class RangeCheckOnExit : public QObject {
+public:
+    RangeCheckOnExit(const TValueEntryContext& context, QWidget* owner, QObject* parent)
+        : QObject(parent), context_(context), owner_(owner) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (auto* box = qobject_cast<QComboBox*>(watched))
+                CheckValueRange(context_, box, owner_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TValueEntryContext context_;
+    QWidget* owner_;
+};
+
 } // namespace
 
 TValueEntryContext ProgramValueEntry() {
@@ -147,7 +174,6 @@ void BindEditButton(const TValueEntryContext& context, int paraId, QLineEdit* fi
     if (!bindButton(context, paraId, field, button))
         return;
     button->SetLinkedEdit(field);
-    button->setText(UnitCaption(context.Lan, *button->Para(), button->ItemIndex()));
     RefreshUnitButton(context, button);
 }
 
@@ -229,12 +255,7 @@ bool SetInputRange(const TValueEntryContext& context, int paraId, bool setLower,
 }
 
 TSpeedButtonEx* ButtonOfInput(QWidget* input, QWidget* owner) {
-    if (!input)
-        return nullptr;
-    const int tag = input->property("tag").toInt();
-    const QList<QWidget*> components = (owner ? owner : input->window())->findChildren<QWidget*>();
-    return tag >= 0 && tag < components.size() ? qobject_cast<TSpeedButtonEx*>(components.at(tag))
-                                               : nullptr;
+    return qobject_cast<TSpeedButtonEx*>(TaggedComponent(input, owner));
 }
 
 void ValueChanged(const TValueEntryContext& context, QComboBox* box, QWidget* owner) {
@@ -265,12 +286,8 @@ bool CheckValueRange(const TValueEntryContext& context, QComboBox* box, QWidget*
         writeText(box, nullptr, rounded);
         return true;
     }
-    const QString captions = QStringList{message(context, "MSGYES"), message(context, "MSGNO"),
-                                         message(context, "MSGOK")}
-                                 .join(';');
-    ShowMessageDlg(message(context, "MSG0017") + RangeText(*unit) + button->text() +
-                       message(context, "MSG0014"),
-                   message(context, "MSGMESSAGE"), TMsgDlgType::mtWarning, captions, mbOK);
+    warn(context, message(context, "MSG0017") + RangeText(*unit) + button->text() +
+                      message(context, "MSG0014"));
     box->setFocus();
     return false;
 }
@@ -278,4 +295,16 @@ bool CheckValueRange(const TValueEntryContext& context, QComboBox* box, QWidget*
 void ShowParaHint(const TValueEntryContext& context) {
     if (context.UnitFreedom && context.HintLabel)
         context.HintLabel->setText(message(context, "UnitButtonHint"));
+}
+
+void ConnectValuePair(const TValueEntryContext& context, QComboBox* box, TSpeedButtonEx* button,
+                      QWidget* owner) {
+    QObject::connect(box, &QComboBox::editTextChanged, box,
+                     [context, box, owner](const QString& t) {
+                         if (!t.trimmed().isEmpty())
+                             ValueChanged(context, box, owner);
+                     });
+    box->installEventFilter(new RangeCheckOnExit(context, owner, box));
+    QObject::connect(button, &QToolButton::clicked, button,
+                     [context, button] { NextUnit(context, button); });
 }

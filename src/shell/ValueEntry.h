@@ -48,3 +48,8 @@ void ShowParaHint(const TValueEntryContext& context);
 // The value button an input was bound to, found through the input's "tag"
 // among the owner's widgets; the input's window when owner is null.
 TSpeedButtonEx* ButtonOfInput(QWidget* input, QWidget* owner);
+
+// The wizard's wiring of one pair: a typed change takes the value, leaving the
+// box checks its range, a click on the button shows the next unit.
+void ConnectValuePair(const TValueEntryContext& context, QComboBox* box, TSpeedButtonEx* button,
+                      QWidget* owner);
