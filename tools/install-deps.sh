@@ -4,7 +4,7 @@
 ZAVK_PACKAGES=(
     cmake g++ make
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-charts-dev qt6-svg-dev
-    libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev
+    libqt6opengl6-dev libqt6sql6-sqlite libsqlite3-dev libxkbcommon-dev
     sqlite3 fonts-dejavu-core fonts-noto-core fonts-noto-cjk
 )
 

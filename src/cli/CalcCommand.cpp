@@ -2,14 +2,16 @@
 
 #include "CalcCircuit.h"
 #include "CalcStatus.h"
+#include "CliCommands.h"
 #include "DMComm.h"
 #include "DbProductLookup.h"
+#include "FileAccess.h"
 #include "Globals.h"
 #include "HistoryFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 
 #include <cmath>
 
@@ -45,7 +47,8 @@ int parseArguments(const QStringList& arguments, Options& options, QTextStream& 
         } else if (argument == QLatin1String("--chart-csv") && hasValue) {
             options.ChartFolder = arguments.at(++i);
         } else {
-            err << "zavk-cli calc: unknown or incomplete option '" << argument << "'\n"
+            err << "zavk-cli calc: unknown or incomplete option '" << TerminalSafe(argument)
+                << "'\n"
                 << CalcUsage;
             return 2;
         }
@@ -138,7 +141,7 @@ QString jsonString(const QString& text) {
     for (const QChar c : text) {
         if (c == '"' || c == '\\')
             quoted += '\\' + QString(c);
-        else if (c.unicode() < 0x20)
+        else if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
             quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             quoted += c;
@@ -211,11 +214,11 @@ void printJson(const FileResult& result, bool trace, QTextStream& out) {
 void printText(const FileResult& result, bool trace, QTextStream& out) {
     const TCalcInput& input = result.History.Input;
     const TChartData& chart = result.Session.Chart;
-    out << result.File << '\n'
+    out << TerminalSafe(result.File) << '\n'
         << "  status                     " << result.Status << " ("
         << CalcStatusDescription(result.Status) << ")\n"
-        << "  circuit                    " << input.CircuitNum << " (category " << input.System_Cat
-        << ")\n";
+        << "  circuit                    " << TerminalSafe(input.CircuitNum) << " (category "
+        << input.System_Cat << ")\n";
     for (const Figure& figure : figures(result)) {
         if (std::isfinite(figure.value))
             out << "  " << qSetFieldWidth(27) << Qt::left << figure.name << qSetFieldWidth(20)
@@ -227,29 +230,58 @@ void printText(const FileResult& result, bool trace, QTextStream& out) {
     if (trace) {
         out << "  trace:\n";
         for (const QString& line : result.Session.Trace)
-            out << "    " << line << '\n';
+            out << "    " << TerminalSafe(line) << '\n';
     }
 }
 
-bool writeChartCsv(const FileResult& result, const QString& folder, QString& error) {
-    const QString base = QFileInfo(result.File).completeBaseName();
+bool writeChartCsv(const FileResult& result, const QString& folder, const QString& stem,
+                   QString& error) {
     for (int i = 0; i < ChartSeriesCount; ++i) {
         QByteArray text = "t,p\n";
         for (const TChartPoint& point : result.Session.Chart.Series[i])
             text += (number(point.X) + ',' + number(point.Y)).toLatin1() + '\n';
-        QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.series%2.csv").arg(base).arg(i)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-            error = QStringLiteral("%1: cannot write %2: %3")
-                        .arg(result.File, file.fileName(), file.errorString());
+        const QString path =
+            QDir(folder).filePath(QStringLiteral("%1.series%2.csv").arg(stem).arg(i));
+        QString reason;
+        if (!WriteFileAtomically(path, text, reason)) {
+            error = QStringLiteral("%1: %2").arg(result.File, reason);
             return false;
         }
     }
     return true;
 }
 
+QString baseName(const QString& file) {
+    return QFileInfo(file).completeBaseName();
+}
+
+// The name stem of each input's chart files: its base name, unless an earlier
+// input has that already (x.CAL and x.SEL, or two folders); then the first of
+// "<base>-2", "<base>-3", ... that no input has, so no run overwrites one
+// input's chart with another's.
+QStringList chartStems(const QStringList& files) {
+    QSet<QString> ownNames;
+    for (const QString& file : files)
+        ownNames.insert(baseName(file));
+    QSet<QString> taken;
+    QStringList stems;
+    for (const QString& file : files) {
+        const QString base = baseName(file);
+        QString stem = base;
+        for (int n = 2; taken.contains(stem); ++n) {
+            const QString candidate = QStringLiteral("%1-%2").arg(base).arg(n);
+            if (!ownNames.contains(candidate))
+                stem = candidate;
+        }
+        taken.insert(stem);
+        stems << stem;
+    }
+    return stems;
+}
+
 // Calculates and prints one file; false after its message on err.
-bool calculateFile(FileCalculator& calculator, const QString& file, const Options& options,
-                   QTextStream& out, QTextStream& err) {
+bool calculateFile(FileCalculator& calculator, const QString& file, const QString& chartStem,
+                   const Options& options, QTextStream& out, QTextStream& err) {
     FileResult result;
     QString error;
     bool ok = calculator.run(file, result, error);
@@ -258,11 +290,12 @@ bool calculateFile(FileCalculator& calculator, const QString& file, const Option
             printJson(result, options.Trace, out);
         else
             printText(result, options.Trace, out);
-        ok = options.ChartFolder.isEmpty() || writeChartCsv(result, options.ChartFolder, error);
+        ok = options.ChartFolder.isEmpty() ||
+             writeChartCsv(result, options.ChartFolder, chartStem, error);
     }
     if (!ok) {
         out.flush();
-        err << "zavk-cli calc: " << error << '\n';
+        err << "zavk-cli calc: " << TerminalSafe(error) << '\n';
         err.flush();
     }
     return ok;
@@ -277,19 +310,26 @@ int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (options.Database.isEmpty())
         options.Database = AppPath + QStringLiteral("Data/MORELDB.db");
     TDMComm db;
-    if (!db.ConnectDB(options.Database)) {
-        err << "zavk-cli calc: cannot open the catalogue " << options.Database << ": "
-            << db.LastError() << '\n';
+    if (!db.ConnectDB(options.Database, TDMComm::TOpenMode::ReadOnly)) {
+        err << "zavk-cli calc: cannot open the catalogue " << TerminalSafe(options.Database) << ": "
+            << TerminalSafe(db.LastError()) << '\n';
         return 1;
     }
     if (!options.ChartFolder.isEmpty() && !QDir().mkpath(options.ChartFolder)) {
-        err << "zavk-cli calc: cannot create the folder " << options.ChartFolder << '\n';
+        err << "zavk-cli calc: cannot create the folder " << TerminalSafe(options.ChartFolder)
+            << '\n';
         return 1;
     }
     FileCalculator calculator(db);
+    const QStringList stems = chartStems(options.Files);
     int failures = 0;
-    for (const QString& file : options.Files) {
-        if (!calculateFile(calculator, file, options, out, err))
+    for (int i = 0; i < options.Files.size(); ++i) {
+        const QString& file = options.Files.at(i);
+        if (!options.ChartFolder.isEmpty() && stems.at(i) != baseName(file))
+            err << "zavk-cli calc: " << TerminalSafe(file) << ": chart files named "
+                << TerminalSafe(stems.at(i)) << ".series<i>.csv, as an earlier file has the name "
+                << TerminalSafe(baseName(file)) << '\n';
+        if (!calculateFile(calculator, file, stems.at(i), options, out, err))
             ++failures;
     }
     return failures == 0 ? 0 : 1;

@@ -19,30 +19,45 @@ const QStringList CatalogueTables = {"SERIES",
                                      "UnitSchemeDetail",
                                      "DBVersion"};
 
+QString TerminalSafe(const QString& text) {
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            safe += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            safe += c;
+    }
+    return safe;
+}
+
 int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QString databasePath = AppPath + QStringLiteral("Data/MORELDB.db");
     for (int i = 0; i < arguments.size(); ++i) {
         if (arguments.at(i) == QLatin1String("--db") && i + 1 < arguments.size()) {
             databasePath = arguments.at(++i);
         } else {
-            err << "zavk-cli info: unknown argument '" << arguments.at(i) << "'\n"
+            err << "zavk-cli info: unknown argument '" << TerminalSafe(arguments.at(i)) << "'\n"
                 << "usage: zavk-cli info [--db PATH]\n";
             return 2;
         }
     }
-    out << "Program folder: " << AppPath << '\n' << "Database: " << databasePath << '\n';
+    out << "Program folder: " << TerminalSafe(AppPath) << '\n'
+        << "Database: " << TerminalSafe(databasePath) << '\n';
     TDMComm db;
-    if (!db.ConnectDB(databasePath)) {
+    if (!db.ConnectDB(databasePath, TDMComm::TOpenMode::ReadOnly)) {
         out.flush();
-        err << "zavk-cli info: cannot open the catalogue " << databasePath << ": " << db.LastError()
-            << '\n';
+        err << "zavk-cli info: cannot open the catalogue " << TerminalSafe(databasePath) << ": "
+            << TerminalSafe(db.LastError()) << '\n';
         return 1;
     }
     QString version;
     if (db.OpenSQL(QStringLiteral("SELECT VersionID FROM DBVersion")) && !db.QComm.IsEmpty())
         version = db.QComm.AsString(QStringLiteral("VersionID"));
     db.QComm.Close();
-    out << "DBVersion: " << (version.isEmpty() ? QStringLiteral("(none)") : version) << '\n'
+    out << "DBVersion: " << (version.isEmpty() ? QStringLiteral("(none)") : TerminalSafe(version))
+        << '\n'
         << "Rows per table:\n";
     int failures = 0;
     for (const QString& table : CatalogueTables) {

@@ -9,3 +9,8 @@ int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
 
 // Every table of the catalogue, in the order `zavk-cli info` lists them.
 extern const QStringList CatalogueTables;
+
+// Text from a file, the catalogue or the command line made safe to print on a
+// terminal: control characters (ESC, BEL, the C1 range, DEL) are shown as \xNN
+// instead of being sent, so a file cannot drive the user's terminal.
+QString TerminalSafe(const QString& text);

@@ -1,6 +1,7 @@
 #include "BaseClass.h"
 
 #include "DMComm.h"
+#include "FileAccess.h"
 #include "Globals.h"
 #include "Helpers.h"
 #include "IniFile.h"
@@ -27,13 +28,19 @@ QString knownLanguageOrEnglish(const QString& name) {
     return QLatin1String(index >= 0 ? LanguageNames[index] : "English");
 }
 
-// First line of the installer's hint file; false when it cannot be read.
-bool readHintLine(const QString& path, QString& firstLine) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+// The installer's hint is a small text file whose first line is a decimal
+// language identifier. Whatever else InstallLanPath names is not ours to delete.
+constexpr qint64 MaxHintSize = 1024;
+
+bool readHint(const QString& path, int& lcid) {
+    QByteArray content;
+    QString error;
+    if (!ReadRegularFile(path, MaxHintSize, content, error))
         return false;
-    firstLine = QString::fromUtf8(file.readLine(256)).trimmed();
-    return true;
+    const QByteArray firstLine = content.split('\n').first();
+    bool isNumber = false;
+    lcid = firstLine.trimmed().toInt(&isNumber);
+    return isNumber;
 }
 
 } // namespace
@@ -70,18 +77,12 @@ void TBaseClass::ApplyInstallLanguage() {
     IniFile ini(SystemIniPath());
     InstallLanPath = ini.readString(SystemSection, "InstallLanPath");
     StartNum = ini.readInteger(SystemSection, "StartNum", 0);
-    if (InstallLanPath.isEmpty() || !QFileInfo(InstallLanPath).isFile())
+    int lcid = 0;
+    if (InstallLanPath.isEmpty() || !readHint(InstallLanPath, lcid))
         return;
-    QString firstLine;
-    if (!readHintLine(InstallLanPath, firstLine))
-        return;
-    // The hint is consumed whatever it holds, so a bad one is not read again.
+    // The hint is consumed once read, so it is not applied again.
     QFile::remove(InstallLanPath);
     if (StartNum != 0)
-        return;
-    bool isNumber = false;
-    const int lcid = firstLine.toInt(&isNumber);
-    if (!isNumber)
         return;
 
     QString name = DefaultLanguage;

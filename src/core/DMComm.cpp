@@ -7,6 +7,9 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlResult>
+
+#include <sqlite3.h>
 
 TDMComm* DMComm = nullptr;
 
@@ -27,6 +30,39 @@ QString RequiredTablesQuery() {
         .arg(RequiredTables.join(QStringLiteral("','")));
 }
 
+// Prepares statement on query and lets it run only when it reads rows without
+// changing anything: SQLite's own judgement of the compiled statement, so no
+// spelling (a WITH clause, RETURNING, comments) can slip a write past it.
+bool prepareReading(QSqlQuery& query, const QString& statement, QString& error) {
+    if (!query.prepare(TranslateJetSql(statement))) {
+        error = query.lastError().text();
+        return false;
+    }
+    const QVariant handle = query.result() ? query.result()->handle() : QVariant();
+    auto* compiled = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0
+                         ? *static_cast<sqlite3_stmt* const*>(handle.data())
+                         : nullptr;
+    if (!compiled) {
+        error = QStringLiteral("the statement cannot be checked: %1").arg(statement);
+        return false;
+    }
+    if (!sqlite3_stmt_readonly(compiled) || sqlite3_column_count(compiled) == 0) {
+        error = QStringLiteral("the statement returns no rows");
+        return false;
+    }
+    return true;
+}
+
+bool runReading(QSqlQuery& query, const QString& statement, QString& error) {
+    if (!prepareReading(query, statement, error))
+        return false;
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool TQuery::Open(const QString& statement) {
@@ -38,9 +74,7 @@ bool TQuery::Open(const QString& statement) {
     }
     query_.emplace(db);
     query_->setForwardOnly(false);
-    if (!query_->exec(TranslateJetSql(statement)) || !query_->isSelect()) {
-        error_ = query_->isSelect() ? query_->lastError().text()
-                                    : QStringLiteral("the statement returns no rows");
+    if (!runReading(*query_, statement, error_)) {
         Close();
         return false;
     }
@@ -91,7 +125,7 @@ bool TDMComm::ConnectDB() {
     return ConnectDB(AppPath + QStringLiteral("Data/MORELDB.db"));
 }
 
-bool TDMComm::ConnectDB(const QString& databasePath) {
+bool TDMComm::ConnectDB(const QString& databasePath, TOpenMode mode) {
     CloseConnection();
     databasePath_ = databasePath;
     error_.clear();
@@ -108,6 +142,8 @@ bool TDMComm::ConnectDB(const QString& databasePath) {
         return false;
     }
     db.setDatabaseName(databasePath);
+    db.setConnectOptions(mode == TOpenMode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY")
+                                                     : QString());
     if (!db.open()) {
         error_ = db.lastError().text();
         return false;
@@ -157,11 +193,8 @@ bool TDMComm::GetDataPacket(const QString& statement, TDataTable& packet) {
     }
     QSqlQuery reader(ADOConnection());
     reader.setForwardOnly(true);
-    if (!reader.exec(TranslateJetSql(statement)) || !reader.isSelect()) {
-        error_ = reader.isSelect() ? reader.lastError().text()
-                                   : QStringLiteral("the statement returns no rows");
+    if (!runReading(reader, statement, error_))
         return false;
-    }
     const QSqlRecord record = reader.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)

@@ -14,7 +14,9 @@ class TQuery : public TFieldReader {
 public:
     explicit TQuery(const QString& connectionName) : connectionName_(connectionName) {}
 
-    // Closes any previous statement, then opens this one; false (and closed) on any error.
+    // Closes any previous statement, then opens this one; false (and closed) on any
+    // error, with the driver's text in LastError(). Only statements that read rows
+    // run: any other is refused before it is executed.
     bool Open(const QString& statement);
     void Close();
     bool Active() const { return query_.has_value(); }
@@ -47,18 +49,23 @@ public:
     TDMComm(const TDMComm&) = delete;
     TDMComm& operator=(const TDMComm&) = delete;
 
+    enum class TOpenMode { ReadWrite, ReadOnly };
+
     // Connects to AppPath + "Data/MORELDB.db".
     bool ConnectDB();
     // Connects to a catalogue file; false when it is missing, not a database or damaged.
-    bool ConnectDB(const QString& databasePath);
+    // The file is never created; ReadOnly lets SQLite itself refuse every write.
+    bool ConnectDB(const QString& databasePath, TOpenMode mode = TOpenMode::ReadWrite);
     void CloseConnection();
     bool Connected() const;
     QString DatabasePath() const { return databasePath_; }
     QSqlDatabase ADOConnection() const;
 
-    // Opens a statement into the shared cursor QComm.
+    // Opens a statement into the shared cursor QComm. A statement that would
+    // change anything (INSERT, DELETE, BEGIN, ...) is refused before it runs.
     bool OpenSQL(const QString& statement);
-    // Copies the whole result into a detached table; false and an empty table on error.
+    // Copies the whole result into a detached table; false and an empty table on
+    // error. Refuses what OpenSQL refuses, before it runs.
     bool GetDataPacket(const QString& statement, TDataTable& packet);
     // As GetDataPacket, but on error the table is left as it was.
     void GetXMLDataPacket(const QString& statement, TDataTable& packet);

@@ -1,10 +1,12 @@
 #include "Helpers.h"
 
+#include "FileAccess.h"
+#include "IniFile.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -122,12 +124,10 @@ bool SetFileStamp(const QString& filePath, const QString& timeText) {
 bool ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPath, int mode) {
     if (mode != 0 && mode != 1)
         return false;
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly))
+    QByteArray content;
+    QString error;
+    if (!ReadRegularFile(sourcePath, IniFile::MaxFileSize, content, error))
         return false;
-    const QByteArray content = source.readAll();
-    source.close();
-    QFile::remove(targetPath);
 
     const char from = mode == 0 ? '.' : ',';
     const char to = mode == 0 ? ',' : '.';
@@ -145,7 +145,6 @@ bool ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPat
         }
     }
 
-    QSaveFile target(targetPath);
-    return target.open(QIODevice::WriteOnly) && target.write(lines.join('\n')) >= 0 &&
-           target.commit();
+    // The old target stays in place until the new one is complete.
+    return WriteFileAtomically(targetPath, lines.join('\n'), error);
 }

@@ -1,8 +1,9 @@
 #include "IniFile.h"
 
-#include <QFile>
+#include "FileAccess.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 
 namespace {
 
@@ -38,12 +39,94 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A file without any write bit is read-only, also for root (who may write it anyway).
-bool hasNoWritePermission(const QString& path) {
-    const QFileInfo info(path);
-    constexpr auto anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.exists() && !(info.permissions() & anyWrite);
+// The text of a file as UTF-8 lines, and how to write it back the same way.
+struct DecodedText {
+    QList<QByteArray> lines;
+    QByteArray lineEnd;
+    bool endsWithLineEnd = true;
+    IniFile::Encoding encoding = IniFile::Encoding::Utf8;
+};
+
+IniFile::Encoding detectEncoding(const QByteArray& raw) {
+    using Encoding = IniFile::Encoding;
+    if (raw.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8WithBom;
+    if (raw.startsWith("\xFF\xFE"))
+        return Encoding::Utf16LE;
+    if (raw.startsWith("\xFE\xFF"))
+        return Encoding::Utf16BE;
+    // UTF-16 without a byte-order mark: the file starts with two ASCII characters.
+    const auto ascii = [](char c) { return c >= '\t' && c <= '~'; };
+    if (raw.size() >= 4 && raw.size() % 2 == 0) {
+        if (ascii(raw[0]) && raw[1] == 0 && ascii(raw[2]) && raw[3] == 0)
+            return Encoding::Utf16LE;
+        if (raw[0] == 0 && ascii(raw[1]) && raw[2] == 0 && ascii(raw[3]))
+            return Encoding::Utf16BE;
+    }
+    return Encoding::Utf8;
+}
+
+QByteArray toUtf8(const QByteArray& raw, IniFile::Encoding encoding) {
+    using Encoding = IniFile::Encoding;
+    if (encoding == Encoding::Utf8)
+        return raw;
+    if (encoding == Encoding::Utf8WithBom)
+        return raw.mid(3);
+    QList<char16_t> units(raw.size() / 2);
+    const bool little = encoding == Encoding::Utf16LE;
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const auto low = uchar(raw[2 * i + (little ? 0 : 1)]);
+        const auto high = uchar(raw[2 * i + (little ? 1 : 0)]);
+        units[i] = char16_t(low | high << 8);
+    }
+    if (!units.isEmpty() && units.first() == 0xFEFF)
+        units.removeFirst();
+    return QString::fromUtf16(units.constData(), units.size()).toUtf8();
+}
+
+QByteArray fromUtf8(const QByteArray& text, IniFile::Encoding encoding) {
+    using Encoding = IniFile::Encoding;
+    if (encoding == Encoding::Utf8)
+        return text;
+    if (encoding == Encoding::Utf8WithBom)
+        return "\xEF\xBB\xBF" + text;
+    const QString unicode = QString::fromUtf8(text);
+    const bool little = encoding == Encoding::Utf16LE;
+    QByteArray raw = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : unicode) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        raw.append(little ? low : high).append(little ? high : low);
+    }
+    return raw;
+}
+
+// Lines end with CR LF, LF or a lone CR; the first line end found is the file's.
+DecodedText decode(const QByteArray& raw, const QByteArray& newFileLineEnd) {
+    DecodedText text;
+    text.encoding = detectEncoding(raw);
+    const QByteArray content = toUtf8(raw, text.encoding);
+    text.lineEnd = newFileLineEnd;
+    bool lineEndSeen = false;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        const char c = content.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        const bool crlf = c == '\r' && i + 1 < content.size() && content.at(i + 1) == '\n';
+        if (!lineEndSeen) {
+            text.lineEnd = crlf ? "\r\n" : QByteArray(1, c);
+            lineEndSeen = true;
+        }
+        text.lines.append(content.mid(begin, i - begin));
+        if (crlf)
+            ++i;
+        begin = i + 1;
+    }
+    text.endsWithLineEnd = begin == content.size();
+    if (!text.endsWithLineEnd)
+        text.lines.append(content.mid(begin));
+    return text;
 }
 
 } // namespace
@@ -57,33 +140,22 @@ bool IniFile::load() {
     lines_.clear();
     lineEnd_ = newFileLineEnd_;
     endsWithLineEnd_ = true;
+    encoding_ = Encoding::Utf8;
     error_.clear();
-    QFile file(path_);
-    exists_ = file.exists();
+    const QFileInfo info(path_);
+    exists_ = info.exists() || info.isSymLink();
     if (!exists_)
         return true;
-    if (file.size() > MaxFileSize) {
-        error_ = QStringLiteral("%1 is larger than %2 bytes").arg(path_).arg(MaxFileSize);
+    QByteArray content;
+    if (!ReadRegularFile(path_, MaxFileSize, content, error_)) {
+        error_ = QStringLiteral("cannot read %1: %2").arg(path_, error_);
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = file.errorString();
-        return false;
-    }
-    const QByteArray content = file.readAll();
-    if (content.isEmpty())
-        return true;
-    const qsizetype firstNewline = content.indexOf('\n');
-    if (firstNewline >= 0)
-        lineEnd_ = (firstNewline > 0 && content.at(firstNewline - 1) == '\r') ? "\r\n" : "\n";
-    lines_ = content.split('\n');
-    endsWithLineEnd_ = content.endsWith('\n');
-    if (endsWithLineEnd_)
-        lines_.removeLast();
-    for (QByteArray& line : lines_) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
+    const DecodedText text = decode(content, newFileLineEnd_);
+    lines_ = text.lines;
+    lineEnd_ = text.lineEnd;
+    endsWithLineEnd_ = text.endsWithLineEnd;
+    encoding_ = text.encoding;
     return true;
 }
 
@@ -152,16 +224,25 @@ QByteArray IniFile::serialise() const {
         if (i + 1 < lines_.size() || endsWithLineEnd_)
             out += lineEnd_;
     }
-    return out;
+    return fromUtf8(out, encoding_);
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    if (!load())
-        return false;
-    if (hasNoWritePermission(path_)) {
-        error_ = QStringLiteral("%1 is read-only").arg(path_);
+    // Another process may be between reading and writing the same file: without
+    // the lock the later writer would drop the key the earlier one wrote.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(30000);
+    if (!lock.tryLock(10000)) {
+        error_ =
+            QStringLiteral("cannot write %1: its lock file %1.lock cannot be taken").arg(path_);
         return false;
     }
+    return writeLocked(section, key, value);
+}
+
+bool IniFile::writeLocked(const QString& section, const QString& key, const QString& value) {
+    if (!load())
+        return false;
     const Location at = locate(section, key);
     const QByteArray valueBytes = value.trimmed().toUtf8();
     if (at.keyLine >= 0) {
@@ -177,11 +258,10 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
         }
         endsWithLineEnd_ = true;
     }
-
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(serialise()) < 0 || !file.commit()) {
-        error_ = file.errorString();
+    QString error;
+    if (!WriteFileAtomically(path_, serialise(), error)) {
         load(); // the file on disk is unchanged; forget the edit
+        error_ = error;
         return false;
     }
     exists_ = true;
@@ -195,7 +275,7 @@ bool IniFile::writeInteger(const QString& section, const QString& key, int value
 QHash<QString, QString> IniFile::SectionValues(const QByteArray& content, const QString& section) {
     QHash<QString, QString> values;
     bool inSection = false;
-    for (const QByteArray& line : content.split('\n')) {
+    for (const QByteArray& line : decode(content, "\n").lines) {
         const ParsedLine parsed = parseLine(line);
         if (parsed.kind == ParsedLine::Section) {
             if (inSection)

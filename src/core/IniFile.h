@@ -8,11 +8,15 @@
 // INI text file with the semantics the settings and history files need:
 // section and key names are matched case-insensitively, the first occurrence
 // of a key wins, values are trimmed. A write changes one line (or adds one)
-// and keeps every other byte of the file as it was; the file is replaced
-// atomically, so a failed write never leaves a truncated file behind.
+// and keeps every other byte of the file as it was, its encoding (UTF-8 with
+// or without a byte-order mark, UTF-16) and its line ends (CR LF, LF or CR) too;
+// the file is replaced atomically, so a failed write never leaves a truncated
+// file behind. Read-modify-write runs under a lock file, so two processes
+// writing keys of the same file keep each other's keys.
 class IniFile {
 public:
-    // Reads the file at once; a missing, unreadable or oversized file reads as empty.
+    // Reads the file at once; a missing, unreadable, oversized or special file
+    // (device, FIFO) reads as empty, with the reason in errorString().
     explicit IniFile(QString path, QByteArray newFileLineEnd = "\n");
 
     const QString& path() const { return path_; }
@@ -29,8 +33,9 @@ public:
     QStringList keys(const QString& section) const;
 
     // Writes one key. The file is re-read first, so writes of other objects are kept.
-    // Returns false (and leaves the file untouched) when it cannot be written,
-    // including when the file has no write permission bit at all.
+    // Returns false (and leaves the file untouched, the reason in errorString())
+    // when it cannot be written: no write permission bit at all, a full disk,
+    // a special file, or a file that could not be read first.
     bool writeString(const QString& section, const QString& key, const QString& value);
     bool writeInteger(const QString& section, const QString& key, int value);
 
@@ -44,6 +49,8 @@ public:
     // Files larger than this are not read; writing to them is refused.
     static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
+    enum class Encoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE };
+
 private:
     struct Location {
         qsizetype sectionLine = -1; // index of the "[section]" line, -1 when absent
@@ -52,6 +59,7 @@ private:
     };
 
     bool load();
+    bool writeLocked(const QString& section, const QString& key, const QString& value);
     Location locate(const QString& section, const QString& key) const;
     QByteArray serialise() const;
 
@@ -60,6 +68,7 @@ private:
     QByteArray lineEnd_;
     QList<QByteArray> lines_;
     bool endsWithLineEnd_ = true;
+    Encoding encoding_ = Encoding::Utf8;
     bool exists_ = false;
     QString error_;
 };

@@ -1,9 +1,9 @@
 #include "HistoryFile.h"
 
+#include "FileAccess.h"
 #include "Helpers.h"
 #include "IniFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -207,18 +207,13 @@ bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THisto
 }
 
 bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& error) {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo(path).exists())
         return failUnreadable(path, QStringLiteral("no such file"), error);
-    if (info.isDir())
-        return failUnreadable(path, QStringLiteral("it is a folder"), error);
-    if (info.size() > IniFile::MaxFileSize)
-        return failUnreadable(
-            path, QStringLiteral("larger than %1 bytes").arg(IniFile::MaxFileSize), error);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failUnreadable(path, file.errorString(), error);
-    return ParseHistoryCalc(file.readAll(), path, calc, error);
+    QByteArray content;
+    QString reason;
+    if (!ReadRegularFile(path, IniFile::MaxFileSize, content, reason))
+        return failUnreadable(path, reason, error);
+    return ParseHistoryCalc(content, path, calc, error);
 }
 
 QStringList RequiredProductKeys(const QString& circuitNum, int systemCat) {

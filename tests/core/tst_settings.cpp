@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestSettings : public QObject {
     Q_OBJECT
 
@@ -119,34 +121,20 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("writtenLanguage"); // empty: DefaultLanguage not written
         QTest::addColumn<int>("startNum");
-
-        QTest::newRow("Russian unavailable gives English")
-            << QByteArray("Russian=0\r\n") << QByteArray("1049\r\nRussian\r\n") << "English"
-            << "" << 1;
-        QTest::newRow("available language is taken")
-            << QByteArray() << QByteArray("1031\r\n") << "German"
-            << "German" << 1;
-        QTest::newRow("unavailable German gives English")
-            << QByteArray("German=0\r\nDefaultLanguage=French\r\n") << QByteArray("1031")
-            << "English"
-            << "English" << 1;
-        QTest::newRow("English already default: only StartNum")
-            << QByteArray("DefaultLanguage=English\r\n") << QByteArray("1033\n") << "English"
-            << "" << 1;
-        QTest::newRow("unknown identifier keeps the language")
-            << QByteArray("DefaultLanguage=French\r\n") << QByteArray("9999\r\n") << "French"
-            << "" << 1;
-        QTest::newRow("already applied once: nothing written")
-            << QByteArray("StartNum=1\r\n") << QByteArray("1031\r\n") << "English"
-            << "" << 1;
-        QTest::newRow("not a number: nothing written")
-            << QByteArray() << QByteArray("German\r\n1031\r\n") << "English"
-            << "" << 0;
-        QTest::newRow("binary garbage: nothing written")
-            << QByteArray() << QByteArray("\x00\xff\x01", 3) << "English"
-            << "" << 0;
-        QTest::newRow("empty file: nothing written") << QByteArray() << QByteArray() << "English"
-                                                     << "" << 0;
+        QTest::addColumn<bool>("consumed");
+        // clang-format off
+        QTest::newRow("Russian unavailable gives English") << QByteArray("Russian=0\r\n") << QByteArray("1049\r\nRussian\r\n") << "English" << "" << 1 << true;
+        QTest::newRow("available language is taken") << QByteArray() << QByteArray("1031\r\n") << "German" << "German" << 1 << true;
+        QTest::newRow("unavailable German gives English") << QByteArray("German=0\r\nDefaultLanguage=French\r\n") << QByteArray("1031") << "English" << "English" << 1 << true;
+        QTest::newRow("English already default: only StartNum") << QByteArray("DefaultLanguage=English\r\n") << QByteArray("1033\n") << "English" << "" << 1 << true;
+        QTest::newRow("unknown identifier keeps the language") << QByteArray("DefaultLanguage=French\r\n") << QByteArray("9999\r\n") << "French" << "" << 1 << true;
+        QTest::newRow("already applied once: nothing written") << QByteArray("StartNum=1\r\n") << QByteArray("1031\r\n") << "English" << "" << 1 << true;
+        // What does not read as a hint may be any file of the user's: left alone.
+        QTest::newRow("not a number: left alone") << QByteArray() << QByteArray("German\r\n1031\r\n") << "English" << "" << 0 << false;
+        QTest::newRow("binary garbage: left alone") << QByteArray() << QByteArray("\x00\xff\x01", 3) << "English" << "" << 0 << false;
+        QTest::newRow("empty file: left alone") << QByteArray() << QByteArray() << "English" << "" << 0 << false;
+        QTest::newRow("large file: left alone") << QByteArray() << "1031\n" + QByteArray(4096, 'x') << "English" << "" << 0 << false;
+        // clang-format on
     }
     void installHint() {
         QFETCH(QByteArray, extraIni);
@@ -154,6 +142,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, writtenLanguage);
         QFETCH(int, startNum);
+        QFETCH(bool, consumed);
         TempProgramFolder folder;
         folder.copyLanguages();
         const QByteArray before = iniWithHint(folder, extraIni);
@@ -163,7 +152,7 @@ private slots:
         const TBaseClass settings;
         QCOMPARE(settings.Language, language);
         QCOMPARE(settings.DefaultLanguage, language);
-        QVERIFY2(!QFileInfo::exists(folder.file("hint.txt")), "the hint is consumed");
+        QCOMPARE(QFileInfo::exists(folder.file("hint.txt")), !consumed);
         const IniFile after(SystemIniPath());
         QCOMPARE(after.readInteger("System", "StartNum", 0), startNum);
         QCOMPARE(after.hasKey("System", "DefaultLanguage"),
@@ -179,6 +168,17 @@ private slots:
         const QByteArray before = iniWithHint(folder, {});
         folder.writeFile("System.ini", before);
         QDir().mkdir(folder.file("hint.txt")); // a folder where the file should be
+        QVERIFY(QFile::link("/dev/zero", folder.file("zero")));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo")).constData(), 0600), 0);
+        for (const QString hint : {"zero", "fifo"}) {
+            folder.writeFile("System.ini",
+                             "[System]\r\nInstallLanPath=" + folder.file(hint).toUtf8() + "\r\n");
+            const TBaseClass settings;
+            QCOMPARE(settings.Language, QString("English"));
+            QVERIFY(QFileInfo(folder.file(hint)).isSymLink() ||
+                    QFileInfo::exists(folder.file(hint)));
+        }
+        folder.writeFile("System.ini", before);
         const TBaseClass settings;
         QCOMPARE(settings.Language, QString("English"));
         QCOMPARE(folder.readFile("System.ini"), before);
