@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <utility>
+
 namespace {
 
 struct ParsedLine {
@@ -44,56 +46,48 @@ struct DecodedText {
     QList<QByteArray> lines;
     QByteArray lineEnd;
     bool endsWithLineEnd = true;
-    IniFile::Encoding encoding = IniFile::Encoding::Utf8;
+    IniFile::Encoding encoding;
 };
 
 IniFile::Encoding detectEncoding(const QByteArray& raw) {
     using Encoding = IniFile::Encoding;
-    if (raw.startsWith("\xEF\xBB\xBF"))
-        return Encoding::Utf8WithBom;
-    if (raw.startsWith("\xFF\xFE"))
-        return Encoding::Utf16LE;
-    if (raw.startsWith("\xFE\xFF"))
-        return Encoding::Utf16BE;
+    for (const auto& [mark, kind] :
+         {std::pair{"\xEF\xBB\xBF", Encoding::Utf8}, std::pair{"\xFF\xFE", Encoding::Utf16LE},
+          std::pair{"\xFE\xFF", Encoding::Utf16BE}}) {
+        if (raw.startsWith(mark))
+            return {kind, mark};
+    }
     // UTF-16 without a byte-order mark: the file starts with two ASCII characters.
     const auto ascii = [](char c) { return c >= '\t' && c <= '~'; };
     if (raw.size() >= 4 && raw.size() % 2 == 0) {
         if (ascii(raw[0]) && raw[1] == 0 && ascii(raw[2]) && raw[3] == 0)
-            return Encoding::Utf16LE;
+            return {Encoding::Utf16LE, {}};
         if (raw[0] == 0 && ascii(raw[1]) && raw[2] == 0 && ascii(raw[3]))
-            return Encoding::Utf16BE;
+            return {Encoding::Utf16BE, {}};
     }
-    return Encoding::Utf8;
+    return {};
 }
 
-QByteArray toUtf8(const QByteArray& raw, IniFile::Encoding encoding) {
-    using Encoding = IniFile::Encoding;
-    if (encoding == Encoding::Utf8)
-        return raw;
-    if (encoding == Encoding::Utf8WithBom)
-        return raw.mid(3);
-    QList<char16_t> units(raw.size() / 2);
-    const bool little = encoding == Encoding::Utf16LE;
-    for (qsizetype i = 0; i < units.size(); ++i) {
-        const auto low = uchar(raw[2 * i + (little ? 0 : 1)]);
-        const auto high = uchar(raw[2 * i + (little ? 1 : 0)]);
-        units[i] = char16_t(low | high << 8);
+QByteArray toUtf8(const QByteArray& raw, const IniFile::Encoding& encoding) {
+    const QByteArray body = raw.mid(encoding.byteOrderMark.size());
+    if (encoding.kind == IniFile::Encoding::Utf8)
+        return body;
+    const bool little = encoding.kind == IniFile::Encoding::Utf16LE;
+    QString text(body.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto low = uchar(body[2 * i + (little ? 0 : 1)]);
+        const auto high = uchar(body[2 * i + (little ? 1 : 0)]);
+        text[i] = QChar(char16_t(low | high << 8));
     }
-    if (!units.isEmpty() && units.first() == 0xFEFF)
-        units.removeFirst();
-    return QString::fromUtf16(units.constData(), units.size()).toUtf8();
+    return text.toUtf8();
 }
 
-QByteArray fromUtf8(const QByteArray& text, IniFile::Encoding encoding) {
-    using Encoding = IniFile::Encoding;
-    if (encoding == Encoding::Utf8)
-        return text;
-    if (encoding == Encoding::Utf8WithBom)
-        return "\xEF\xBB\xBF" + text;
-    const QString unicode = QString::fromUtf8(text);
-    const bool little = encoding == Encoding::Utf16LE;
-    QByteArray raw = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    for (const QChar c : unicode) {
+QByteArray fromUtf8(const QByteArray& text, const IniFile::Encoding& encoding) {
+    if (encoding.kind == IniFile::Encoding::Utf8)
+        return encoding.byteOrderMark + text;
+    const bool little = encoding.kind == IniFile::Encoding::Utf16LE;
+    QByteArray raw = encoding.byteOrderMark;
+    for (const QChar c : QString::fromUtf8(text)) {
         const char low = char(c.unicode() & 0xFF);
         const char high = char(c.unicode() >> 8);
         raw.append(little ? low : high).append(little ? high : low);
@@ -140,7 +134,7 @@ bool IniFile::load() {
     lines_.clear();
     lineEnd_ = newFileLineEnd_;
     endsWithLineEnd_ = true;
-    encoding_ = Encoding::Utf8;
+    encoding_ = Encoding();
     error_.clear();
     const QFileInfo info(path_);
     exists_ = info.exists() || info.isSymLink();

@@ -49,7 +49,11 @@ public:
     // Files larger than this are not read; writing to them is refused.
     static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
-    enum class Encoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE };
+    // How the file's bytes encode its text, kept so that a write encodes it the same way.
+    struct Encoding {
+        enum Kind { Utf8, Utf16LE, Utf16BE } kind = Utf8;
+        QByteArray byteOrderMark; // as found at the start of the file, or empty
+    };
 
 private:
     struct Location {
@@ -68,7 +72,7 @@ private:
     QByteArray lineEnd_;
     QList<QByteArray> lines_;
     bool endsWithLineEnd_ = true;
-    Encoding encoding_ = Encoding::Utf8;
+    Encoding encoding_;
     bool exists_ = false;
     QString error_;
 };

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 Run run(const QStringList& arguments) {
@@ -214,6 +216,55 @@ private slots:
         const QList<QByteArray> release =
             folder.readFile("charts/vacuum-unit.series0.csv").split('\n');
         QVERIFY(release.value(1).startsWith("0,-79.99"));
+    }
+
+    // Inputs of the same base name each keep their own chart files.
+    void chartFilesOfInputsWithTheSameNameAreKept() {
+        TempProgramFolder folder;
+        const QByteArray pump = readFile(example("vacuum-pump.CAL"));
+        const QByteArray unit = readFile(example("vacuum-unit.CAL"));
+        folder.writeFile("a/x.CAL", pump);
+        folder.writeFile("b/x.CAL", unit);
+        folder.writeFile("x.SEL", unit);
+        folder.writeFile("x-2.CAL", pump);
+        const Run result =
+            run({"calc", "--chart-csv", folder.file("charts"), folder.file("a/x.CAL"),
+                 folder.file("b/x.CAL"), folder.file("x.SEL"), folder.file("x-2.CAL")});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QDir(folder.file("charts")).entryList(QDir::Files).size(), 24);
+        QVERIFY2(result.err.contains(folder.file("b/x.CAL") + ": chart files named x-3.series"),
+                 qPrintable(result.err));
+        QCOMPARE(folder.readFile("charts/x.series0.csv"),
+                 folder.readFile("charts/x-2.series0.csv"));
+        QVERIFY(folder.readFile("charts/x.series0.csv") !=
+                folder.readFile("charts/x-3.series0.csv"));
+    }
+
+    // A chart that cannot be written completely is an error, not a success.
+    void fullDiskFailsTheChartExport() {
+        TinyDisk disk(16);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        const Run result = run(
+            {"calc", "--chart-csv", disk.file("charts"), example("ejector-separate-valves.SEL")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("ejector-separate-valves.SEL: cannot write"),
+                 qPrintable(result.err));
+    }
+
+    // File text reaches the terminal escaped; devices and FIFOs are refused at once.
+    void hostileFilesAreReportedSafely() {
+        TempProgramFolder folder;
+        folder.writeFile("esc.CAL", "[History]\r\nSoftName=\x1b]0;owned\x07\r\n");
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo.CAL")).constData(), 0600), 0);
+        const Run result =
+            run({"calc", folder.file("esc.CAL"), "/dev/zero", folder.file("fifo.CAL")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("SoftName is '\\x1b]0;owned\\x07'"), qPrintable(result.err));
+        QVERIFY(!result.err.contains('\x1b') && !result.err.contains('\x07'));
+        QVERIFY2(result.err.contains("/dev/zero: cannot read the file: it is not a regular file"),
+                 qPrintable(result.err));
+        QVERIFY(result.err.contains("fifo.CAL: cannot read the file: it is not a regular file"));
     }
 
     void commaDecimalsGiveTheFiguresOfThePointTwin_data() {

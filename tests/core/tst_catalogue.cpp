@@ -200,6 +200,48 @@ private slots:
                  QString("DELETE From [DELETE * FROM]"));
     }
 
+    // Cursor and table reads tell the driver's reason, and only statements that
+    // read rows run: anything that would change the catalogue is refused unrun.
+    void readsKeepTheRealErrorAndRefuseWritesUnrun_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing table") << "SELECT * FROM M_VAX"
+                                       << "no such table: M_VAX";
+        QTest::newRow("delete") << "DELETE FROM SERIES"
+                                << "returns no rows";
+        QTest::newRow("delete returning") << "DELETE FROM SERIES RETURNING ID"
+                                          << "returns no rows";
+        QTest::newRow("CTE delete") << "WITH x AS (SELECT 1) DELETE FROM SERIES"
+                                    << "returns no rows";
+        QTest::newRow("begin") << "BEGIN"
+                               << "returns no rows";
+        QTest::newRow("create") << "CREATE TABLE Z (A)"
+                                << "returns no rows";
+    }
+    void readsKeepTheRealErrorAndRefuseWritesUnrun() {
+        QFETCH(QString, statement);
+        QFETCH(QString, error);
+        const int before = count("SELECT * FROM SERIES");
+        QVERIFY(!db().OpenSQL(statement));
+        QVERIFY2(db().LastError().contains(error), qPrintable(db().LastError()));
+        TDataTable packet;
+        QVERIFY(!db().GetDataPacket(statement, packet));
+        QVERIFY2(db().LastError().contains(error), qPrintable(db().LastError()));
+        QCOMPARE(count("SELECT * FROM SERIES"), before);
+        QCOMPARE(db().TransactionLevel(), 0);
+        QVERIFY(db().ExecSQL("CREATE TABLE Probe (A)")); // and no transaction was left open
+    }
+
+    void readOnlyConnectionRefusesEveryWrite() {
+        TDMComm reader;
+        QVERIFY(reader.ConnectDB(folder_->file("Data/MORELDB.db"), TDMComm::TOpenMode::ReadOnly));
+        QVERIFY(reader.OpenSQL("SELECT * FROM SERIES"));
+        QVERIFY(!reader.ExecSQL("DELETE FROM SERIES"));
+        QVERIFY2(reader.LastError().contains("readonly"), qPrintable(reader.LastError()));
+        QVERIFY(!reader.ConnectDB(folder_->file("Data/None.db"), TDMComm::TOpenMode::ReadOnly));
+        QVERIFY(!QFile::exists(folder_->file("Data/None.db")));
+    }
+
     void stackedStatementsAreRefused() {
         const int before = count("SELECT * FROM SERIES");
         QVERIFY(!db().OpenSQL("SELECT * FROM SERIES; DELETE FROM SERIES"));

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestHelpers : public QObject {
     Q_OBJECT
 
@@ -117,6 +119,12 @@ private slots:
         folder.writeFile("in.SEL", "A=1.5");
         QVERIFY(!ConvertDecimalSeparator(folder.file("in.SEL"), folder.file("Tem.ini"), 2));
         QVERIFY(!ConvertDecimalSeparator(folder.file("in.SEL"), folder.file("no/dir/Tem.ini"), 0));
+        // A target that cannot be replaced keeps its old content; a FIFO source does not block.
+        QFile::setPermissions(folder.file("Tem.ini"), QFile::ReadOwner);
+        QVERIFY(!ConvertDecimalSeparator(folder.file("in.SEL"), folder.file("Tem.ini"), 0));
+        QCOMPARE(folder.readFile("Tem.ini"), QByteArray("keep"));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo.SEL")).constData(), 0600), 0);
+        QVERIFY(!ConvertDecimalSeparator(folder.file("fifo.SEL"), folder.file("out.ini"), 0));
     }
 
     void fileStampIsSetToTheMinute() {

@@ -2,7 +2,10 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QThread>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestIniFile : public QObject {
     Q_OBJECT
@@ -131,6 +134,95 @@ private slots:
         QVERIFY(!ini.errorString().isEmpty());
         QCOMPARE(folder.readFile("a.ini"), before);
         QCOMPARE(ini.readString("System", "DefaultLanguage"), QString("German"));
+    }
+
+    // The encoding, byte-order mark and line ends of a file survive a write.
+    void encodingsAndLineEnds_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const auto utf16 = [](const char* bom, const QString& text, bool little) {
+            QByteArray raw(bom);
+            for (const QChar c : text) {
+                const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+                raw.append(little ? low : high).append(little ? high : low);
+            }
+            return raw;
+        };
+        const QString text1 = "[S]\r\nK=1\r\nName=Größe\r\n",
+                      text2 = "[S]\r\nK=2\r\nName=Größe\r\n";
+        // clang-format off
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF[S]\r\nK=1\r\n") << QByteArray("\xEF\xBB\xBF[S]\r\nK=2\r\n");
+        QTest::newRow("CR only") << QByteArray("[S]\rK=1\rA=x\r") << QByteArray("[S]\rK=2\rA=x\r");
+        QTest::newRow("CR only, no last end") << QByteArray("[S]\rK=1") << QByteArray("[S]\rK=2");
+        QTest::newRow("UTF-16LE with BOM") << utf16("\xFF\xFE", text1, true) << utf16("\xFF\xFE", text2, true);
+        QTest::newRow("UTF-16BE with BOM") << utf16("\xFE\xFF", text1, false) << utf16("\xFE\xFF", text2, false);
+        QTest::newRow("UTF-16LE without BOM") << utf16("", text1, true) << utf16("", text2, true);
+        // clang-format on
+    }
+    void encodingsAndLineEnds() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        TempProgramFolder folder;
+        folder.writeFile("a.ini", before);
+        IniFile ini(folder.file("a.ini"));
+        QCOMPARE(ini.readInteger("S", "K", 0), 1);
+        QCOMPARE(IniFile::SectionValues(before, "s").value("k"), QString("1"));
+        QVERIFY(ini.writeInteger("S", "K", 2));
+        QCOMPARE(folder.readFile("a.ini"), after);
+        if (ini.hasKey("S", "Name"))
+            QCOMPARE(ini.readString("S", "Name"), QString("Größe"));
+    }
+
+    // Devices and FIFOs read as empty at once (an ordinary open of a FIFO blocks)
+    // and are never written.
+    void specialFilesAreRefused() {
+        TempProgramFolder folder;
+        QVERIFY(QFile::link("/dev/zero", folder.file("zero.ini")));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo.ini")).constData(), 0600), 0);
+        for (const QString name : {"zero.ini", "fifo.ini"}) {
+            IniFile ini(folder.file(name));
+            QCOMPARE(ini.readString("S", "K", "none"), QString("none"));
+            QVERIFY2(ini.errorString().contains("not a regular file"),
+                     qPrintable(ini.errorString()));
+            QVERIFY(!ini.writeString("S", "K", "1"));
+            QVERIFY(QFileInfo(folder.file(name)).isSymLink() ||
+                    QFileInfo(folder.file(name)).exists());
+        }
+    }
+
+    // A full disk fails the write, keeps the old file whole and says why.
+    void fullDiskKeepsTheOldFile() {
+        TinyDisk disk(64);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        const QByteArray before =
+            "[System]\nA=1\n[HTTPURL]\n" + QByteArray(40000, ';') + "\nUrl=x\n";
+        QFile file(disk.file("System.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        IniFile ini(disk.file("System.ini"));
+        QVERIFY(!ini.writeString("System", "A", "2"));
+        QVERIFY2(!ini.errorString().isEmpty(), "the reason is kept");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(ini.readString("HTTPURL", "Url"), QString("x"));
+    }
+
+    // Writers in parallel keep every key: read-modify-write runs under a lock.
+    void concurrentWritersKeepEveryKey() {
+        TempProgramFolder folder;
+        const QString path = folder.file("System.ini");
+        const auto writeKeys = [path](const QString& prefix) {
+            IniFile ini(path);
+            for (int i = 0; i < 40; ++i)
+                ini.writeInteger("System", prefix + QString::number(i), i);
+        };
+        QThread* other = QThread::create(writeKeys, QStringLiteral("B"));
+        other->start();
+        writeKeys("A");
+        other->wait();
+        delete other;
+        QCOMPARE(IniFile(path).keys("System").size(), 80);
     }
 
     void unwritableFolderIsReported() {

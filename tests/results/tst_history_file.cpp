@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 using Lines = QList<QPair<QString, QString>>;
@@ -399,12 +401,33 @@ private slots:
             QVERIFY2(error.Text.startsWith(folder.file(name) + ": "), qPrintable(error.Text));
     }
 
+    // Files saved by other editors: a byte-order mark, UTF-16, or a lone CR as line end.
+    void encodingsOfOtherEditors_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray text = historyText(circuit3Lines());
+        QByteArray utf16("\xFF\xFE");
+        for (const QChar c : QString::fromUtf8(text))
+            utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + text;
+        QTest::newRow("UTF-16LE") << utf16;
+        QTest::newRow("CR only") << QByteArray(text).replace("\r\n", "\r");
+    }
+    void encodingsOfOtherEditors() {
+        QFETCH(QByteArray, content);
+        THistoryCalc calc;
+        THistoryError error;
+        QVERIFY2(ParseHistoryCalc(content, "x.CAL", calc, error), qPrintable(error.Text));
+        QCOMPARE(calc.Input.CircuitNum, QString("3"));
+    }
+
     void filesThatCannotBeRead() {
         TempProgramFolder folder;
         folder.writeFile("sub/inner.CAL", historyText(circuit3Lines()));
         folder.writeFile("big.CAL",
                          historyText(circuit3Lines()) + QByteArray(IniFile::MaxFileSize, '\n'));
-        for (const char* name : {"none.CAL", "sub", "big.CAL"}) {
+        QVERIFY(QFile::link("/dev/zero", folder.file("zero.CAL")));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo.CAL")).constData(), 0600), 0);
+        for (const char* name : {"none.CAL", "sub", "big.CAL", "zero.CAL", "fifo.CAL"}) {
             THistoryCalc calc;
             THistoryError error;
             QVERIFY(!ReadHistoryCalc(folder.file(name), calc, error));

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <unistd.h>
+
 TempProgramFolder::TempProgramFolder() : previousAppPath_(AppPath) {
     QVERIFY2(dir_.isValid(), "no temporary folder");
     AppPath = path();
@@ -41,6 +43,24 @@ void TempProgramFolder::copyLanguages() const {
     const QDir source(QStringLiteral(ZAVK_TEST_LANGUAGE_DIR));
     for (const QString& name : source.entryList({"*.xml"}, QDir::Files))
         QVERIFY(QFile::copy(source.filePath(name), file("Language/" + name)));
+}
+
+TinyDisk::TinyDisk(int kibibytes) {
+    if (geteuid() != 0) {
+        skipReason_ = QStringLiteral("mounting a small file system needs root");
+        return;
+    }
+    const Run mount = RunProgram(
+        QStringLiteral("mount"),
+        {"-t", "tmpfs", "-o", QStringLiteral("size=%1k").arg(kibibytes), "tmpfs", dir_.path()});
+    mounted_ = mount.exitCode == 0;
+    if (!mounted_)
+        skipReason_ = QStringLiteral("cannot mount a small file system: ") + mount.err;
+}
+
+TinyDisk::~TinyDisk() {
+    if (mounted_)
+        RunProgram(QStringLiteral("umount"), {dir_.path()});
 }
 
 bool ConnectBuiltCatalogue(TDMComm& db) {

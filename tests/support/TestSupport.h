@@ -22,6 +22,25 @@ Run RunProgram(const QString& program, const QStringList& arguments,
 // Connects to the catalogue the build made, for checks that only read it.
 bool ConnectBuiltCatalogue(TDMComm& db);
 
+// A file system of a few KiB mounted for the test's lifetime, to see writes fail
+// on a full disk. Mounting needs root; where it is refused, skipReason() says why.
+class TinyDisk {
+public:
+    explicit TinyDisk(int kibibytes);
+    ~TinyDisk();
+    TinyDisk(const TinyDisk&) = delete;
+    TinyDisk& operator=(const TinyDisk&) = delete;
+
+    bool mounted() const { return mounted_; }
+    QString skipReason() const { return skipReason_; }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+    QString skipReason_;
+};
+
 // A throw-away program folder: AppPath points at it while the object lives.
 // It can receive the built catalogue and the language files on request.
 class TempProgramFolder {
