@@ -56,6 +56,8 @@ public:
     int run() {
         if (in_.System_Cat < 1 || in_.System_Cat > 4 || SystemCategoryOfCircuit(k_) == 0)
             return CalcUnknownCircuit;
+        if (const int inputStatus = inputOutOfRange(); inputStatus != CalcDone)
+            return inputStatus;
         s_.Details = {};
         QL_ = in_.n * in_.gongjianxielouliang;
         s_.Details.QL = QL_;
@@ -66,10 +68,8 @@ public:
         if (options_.AdsorptionOnly)
             return CalcDone;
         traceAdsorption();
-        if (!safetyFactor(status))
-            return status;
-        out_.kongqixiaofeiliang = A_;
-        if (!releaseConductances(status) || !release(status))
+        if (!safetyFactor(status) || !airConsumption(status) || !releaseConductances(status) ||
+            !release(status))
             return status;
         drawCurves();
         traceTail();
@@ -103,7 +103,47 @@ private:
         return false;
     }
 
-    // Steps 2 and 3: pressure at the source end of the vacuum line.
+    // Stops with CalcNotFinite for a value that is not a finite number and with
+    // CalcImpossibleResult for one that physics rules out (possible false).
+    bool physical(int& status, double value, bool possible) {
+        if (!std::isfinite(value))
+            return stop(status, CalcNotFinite);
+        if (!possible)
+            return stop(status, CalcImpossibleResult);
+        return true;
+    }
+
+    // Inputs no circuit can have, rejected before anything is written. NaN fails
+    // every range. The throttle opening and the release supply count only where
+    // the release is calculated and uses them.
+    int inputOutOfRange() const {
+        if (!(in_.n > 0))
+            return CalcNoPads;
+        if (!(in_.gongjianxielouliang >= 0))
+            return CalcNegativeLeakage;
+        if (!(in_.Se >= 0))
+            return CalcNegativeTubeArea;
+        // A pump cannot draw below absolute zero, nor push above the atmosphere.
+        const double pump = in_.ZhenKongPengYaLi;
+        if (in_.System_Cat >= 3 && !(pump >= 0 && pump < Atmosphere))
+            return CalcPumpLevelOutOfRange;
+        if (options_.AdsorptionOnly)
+            return CalcDone;
+        if (isOneOf(k_, {"1", "3", "3b", "6", "7", "7b", "9"}) && !(in_.k >= 0 && in_.k <= 1))
+            return CalcThrottleOutOfRange;
+        // Circuits 2 and 5 release through the ejector only, not from the supply.
+        if (!isOneOf(k_, {"2", "5"}) && !(releaseSupply() >= 0))
+            return CalcNegativeSupplyPressure;
+        return CalcDone;
+    }
+
+    // Gauge pressure (MPa) of the supply that releases the pads.
+    double releaseSupply() const {
+        return in_.System_Cat <= 2 ? in_.BiaoZhunGongyingYaLi : in_.PoHuaiYaLi;
+    }
+
+    // Absolute pressure at the source end of the vacuum line, below the atmosphere
+    // by what the ejector holds at the leakage flow or by the pump level.
     bool sourcePressure(int& status) {
         const int category = in_.System_Cat;
         if (category == 1 || category == 2) {
@@ -128,6 +168,10 @@ private:
             pp_ = Atmosphere - in_.ZhenKongPengYaLi;
             s_.Details.pp = pp_;
         }
+        // An ejector that claims a vacuum at or beyond the atmosphere would pull
+        // below absolute zero.
+        if (!physical(status, pp_, pp_ > 0))
+            return false;
         if (category == 3 && !in_.EJ_ID.isEmpty()) {
             if (!fetchEjector())
                 return false;
@@ -136,7 +180,7 @@ private:
         return true;
     }
 
-    // Step 4: conductance of the vacuum line between pads and source.
+    // Conductance of the vacuum line between pads and source.
     bool lineConductance(int& status) {
         const double tube = in_.Se / 5;
         if (isOneOf(k_, {"3b", "4b", "7b", "8b"})) {
@@ -158,7 +202,7 @@ private:
         return true;
     }
 
-    // Steps 5 and 6: the pad pressure at which the leakage passes the line.
+    // Maximum vacuum: the pad pressure at which the leakage passes the line.
     bool maximumVacuum(int& status) {
         const double padPressure =
             1.2 * pp_ * C3_ > QL_ ? pp_ + std::pow(QL_ / (1.2 * C3_), 2) / pp_ : QL_ / (0.6 * C3_);
@@ -167,14 +211,17 @@ private:
             return stop(status, CalcNotFinite);
         if (Pmax_ <= 0)
             return stop(status, CalcNoVacuum);
+        const double pumpFlow = 120 * C3_;
+        if (!physical(status, Pmax_, Pmax_ < Atmosphere) || !physical(status, pumpFlow, true))
+            return false;
         out_.zuidazhenkongyali = Pmax_;
-        out_.biyaozhenkongbengliuliang = 120 * C3_;
+        out_.biyaozhenkongbengliuliang = pumpFlow;
         s_.Trace.clear();
         s_.Trace << QStringLiteral("Q1=") + number(Q1_) << QStringLiteral("P1=") + number(P1_);
         return true;
     }
 
-    // Steps 7 to 10: working vacuum, effective flow and adsorption response time.
+    // Working vacuum, effective flow and adsorption response time.
     bool adsorptionTime(int& status) {
         P_ = in_.zhenkongyali >= 0 ? in_.zhenkongyali : 0.95 * Pmax_;
         const int category = in_.System_Cat;
@@ -198,8 +245,8 @@ private:
         T1_ = 60 * in_.V / (Q_ - QL_);
         T_ = -T1_ * std::log(1 - P_ / Pmax_);
         s_.Details.T1 = T1_;
-        if (!std::isfinite(T1_) || !std::isfinite(T_))
-            return stop(status, CalcNotFinite);
+        if (!physical(status, T1_, T1_ > 0) || !physical(status, T_, T_ >= 0))
+            return false;
         out_.xizhuoyingdashijian = T_;
         return true;
     }
@@ -215,15 +262,15 @@ private:
                  << QStringLiteral("QL= ") + number(QL_) << Separator2a;
     }
 
-    // Step 13: theoretical lifting force over the workpiece weight.
+    // Safety factor: theoretical lifting force over the workpiece weight.
     bool safetyFactor(int& status) {
         const double area = products_.PadArea(in_.PT_ID);
         const double p = in_.zhenkongyali >= 0 ? in_.zhenkongyali : Pmax_;
         if (!(in_.gongjianzhiliang > 0))
             return stop(status, CalcNoMass);
         const double factor = area * p * in_.n / (in_.gongjianzhiliang * 1000 * Gravity);
-        if (!std::isfinite(factor))
-            return stop(status, CalcNotFinite);
+        if (!physical(status, factor, factor >= 0))
+            return false;
         out_.anquanlv = factor;
         s_.Trace << SeparatorTa << QStringLiteral("S= ") + number(area)
                  << QStringLiteral("p= ") + number(p) << QStringLiteral("n= ") + number(in_.n)
@@ -232,7 +279,15 @@ private:
         return true;
     }
 
-    // Steps 15 to 17: release from the supply (C1) and from the atmosphere (C2).
+    // Air consumption of one ejector as the catalogue gives it; 0 for pumps.
+    bool airConsumption(int& status) {
+        if (!physical(status, A_, A_ >= 0))
+            return false;
+        out_.kongqixiaofeiliang = A_;
+        return true;
+    }
+
+    // Release conductances from the supply (C1) and from the atmosphere (C2).
     bool releaseConductances(int& status) {
         double c1 = 0;
         double c2 = 0;
@@ -241,10 +296,12 @@ private:
         const double tube = in_.Se / 10;
         C1_ = SeriesConductance(tube, c1 / 2);
         C2_ = SeriesConductance(tube, c2 / 2);
+        if (!physical(status, C1_, true) || !physical(status, C2_, true))
+            return false;
         s_.Details.C1 = C1_;
         s_.Details.C2 = C2_;
         Pr_ = in_.zhenkongyali >= 0 ? Atmosphere - P_ : Atmosphere - P_ / 0.95;
-        Ps_ = in_.System_Cat <= 2 ? in_.BiaoZhunGongyingYaLi : in_.PoHuaiYaLi;
+        Ps_ = releaseSupply();
         const bool releaseUnused = useRead_ && v3_.row.Use == 2;
         if (Pr_ < Atmosphere && !(C1_ > 0) && !(C2_ > 0) && !releaseUnused)
             return stop(status, CalcNoReleasePath);
@@ -293,8 +350,8 @@ private:
         return true;
     }
 
-    // Steps 18 to 20: prepares the chart and integrates the pad pressure back
-    // to the atmosphere, recording the release curve.
+    // Prepares the chart and integrates the pad pressure back to the atmosphere,
+    // recording the release curve.
     bool release(int& status) {
         TChartData& chart = s_.Chart;
         for (int series = ReleaseCurve; series <= VerticalGuide; ++series)
@@ -321,6 +378,12 @@ private:
             p = p + std::max(fa, fs) * ReleaseGain / (TimeStep * in_.V);
             curve.push_back({t, p - Atmosphere});
         }
+        // A supply beyond the range of double fills the pads in one step to no
+        // finite pressure.
+        if (!std::isfinite(p)) {
+            curve.clear();
+            return stop(status, CalcNotFinite);
+        }
         out_.pohuaiyingdashijian = releaseUnused ? -1.0 : t;
         if (releaseUnused)
             curve.clear();
@@ -331,7 +394,7 @@ private:
 
     double adsorbed(double t) const { return (1 - std::pow(Euler, -t / T1_)) * Pmax_; }
 
-    // Step 21: theoretical curve (when rescaling), adsorption curve and marker.
+    // Theoretical curve (when rescaling), adsorption curve and marker.
     void drawCurves() {
         TChartData& chart = s_.Chart;
         if (options_.RescaleChart) {

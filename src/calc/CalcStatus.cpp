@@ -25,6 +25,16 @@ const StatusText Texts[] = {
     {CalcUnknownCircuit, "CalcError11", "the circuit code or system category is unknown"},
     {CalcNoMass, "CalcError12", "the workpiece mass is not positive"},
     {CalcNotFinite, "CalcError13", "the input values give no finite result"},
+    {CalcNoPads, "CalcError14", "the number of pads is not positive"},
+    {CalcNegativeLeakage, "CalcError15", "the leakage at a pad is negative"},
+    {CalcThrottleOutOfRange, "CalcError16",
+     "the throttle opening is not between 0 for shut and 1 for fully open"},
+    {CalcNegativeTubeArea, "CalcError17", "the effective area of the tubing is negative"},
+    {CalcPumpLevelOutOfRange, "CalcError18",
+     "the vacuum pump pressure is negative or not below the atmospheric 101.13 kPa"},
+    {CalcNegativeSupplyPressure, "CalcError19", "the supply pressure for the release is negative"},
+    {CalcImpossibleResult, "CalcError20",
+     "the input or catalogue values give a physically impossible result"},
 };
 
 const StatusText* find(int status) {

@@ -3,8 +3,19 @@
 #include <cmath>
 
 double SeriesConductance(double a, double b) {
+    if (a == 0 && b == 0)
+        return 0.0;
+    // Conductances of ordinary size take the direct form, so their figures stay
+    // the same to the last bit.
     const double squares = a * a + b * b;
-    return squares == 0 ? 0.0 : a * b / std::sqrt(squares);
+    const double product = a * b;
+    if (std::isnormal(squares) && (product == 0 || std::isnormal(product)))
+        return product / std::sqrt(squares);
+    // Where a square or the product leaves the range of double, hypot forms the
+    // root without the squares, and dividing the larger element by it (a ratio
+    // between 0.7 and 1) keeps the product in range.
+    const double root = std::hypot(a, b);
+    return std::fabs(a) > std::fabs(b) ? a / root * b : a * (b / root);
 }
 
 double EjectorVacuumAtFlow(double pmax, double qmax, double p1, double q1, double q, int n) {

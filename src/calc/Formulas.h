@@ -3,7 +3,8 @@
 // Formulas shared by the calculation and the selection wizard. Units: kPa,
 // dm³/min (ANR), dm³/(s·bar), mm², mm, m, dm³, s, kg.
 
-// Conductance of two elements in series, a·b/√(a²+b²); 0 when both are 0.
+// Conductance of two elements in series, a·b/√(a²+b²), finite for any finite
+// a and b however large or small; 0 when both are 0.
 double SeriesConductance(double a, double b);
 
 // Vacuum (kPa magnitude) an ejector holds while it draws flow q. Characteristic

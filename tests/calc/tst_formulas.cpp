@@ -47,6 +47,33 @@ private slots:
         QVERIFY(std::isfinite(actual));
         QVERIFY2(closeTo(actual, expected, tolerance), mismatch(actual, expected));
     }
+    // Squares or products beyond the range of double still give the series value.
+    void seriesConductanceOfExtremeSize_data() {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("huge and ordinary") << 6.0 << 1e308 << 6.0;
+        QTest::newRow("ordinary and huge") << 1e308 << 6.0 << 6.0;
+        QTest::newRow("two huge elements") << 1e308 << 1e308 << 7.0710678118654757e307;
+        QTest::newRow("1e200 and 1e200") << 1e200 << 1e200 << 7.0710678118654757e199;
+        QTest::newRow("1e200 and 1e-200") << 1e200 << 1e-200 << 1e-200;
+        QTest::newRow("1e-200 and 1e200") << 1e-200 << 1e200 << 1e-200;
+        QTest::newRow("two tiny elements") << 3e-200 << 4e-200 << 2.4e-200;
+    }
+    void seriesConductanceOfExtremeSize() {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, expected);
+        const double actual = SeriesConductance(a, b);
+        QVERIFY2(std::abs(actual / expected - 1) < 1e-15, mismatch(actual, expected));
+    }
+    // Conductances of ordinary size keep the value of the direct form to the last
+    // bit, so the figures of every stored calculation stay as they were.
+    void seriesConductanceOfOrdinarySize() {
+        for (const double a : {0.05, 0.3, 1.2, 2.4, 7.5, 130.0})
+            for (const double b : {0.07, 0.45, 1.1, 3.3, 95.0})
+                QCOMPARE(SeriesConductance(a, b), a * b / std::sqrt(a * a + b * b));
+    }
 
     void ejectorVacuumAtFlow_data() {
         QTest::addColumn<double>("pmax");
