@@ -33,8 +33,9 @@ QString readOptions(const QStringList& arguments, UnitsOptions& options) {
         else
             return QStringLiteral("unknown argument '%1'").arg(argument);
     }
-    if (LanguageIndexOfName(options.language) < 0)
+    if (LanguageIndexOfName(options.language.trimmed()) < 0)
         return QStringLiteral("unknown language '%1'").arg(options.language);
+    options.language = KnownLanguageOrEnglish(options.language); // the file name's spelling
     return QString();
 }
 
@@ -68,7 +69,7 @@ int RunUnitsCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return 2;
     }
     TDMComm db;
-    if (!db.ConnectDB(options.databasePath)) {
+    if (!db.ConnectDB(options.databasePath, TDMComm::TOpenMode::ReadOnly)) {
         err << "zavk-cli units: cannot open the catalogue " << options.databasePath << ": "
             << db.LastError() << '\n';
         return 1;

@@ -22,12 +22,6 @@ TBaseClass::HelpViewer& helpViewer() {
     return viewer;
 }
 
-// The language names are file names: anything but one of the ten becomes English.
-QString knownLanguageOrEnglish(const QString& name) {
-    const int index = LanguageIndexOfName(name.trimmed());
-    return QLatin1String(index >= 0 ? LanguageNames[index] : "English");
-}
-
 // The installer's hint is a small text file whose first line is a decimal
 // language identifier. Whatever else InstallLanPath names is not ours to delete.
 constexpr qint64 MaxHintSize = 1024;
@@ -61,7 +55,7 @@ void TBaseClass::LoadSettings() {
     if (AreaProduct < 0 || AreaProduct > 3)
         AreaProduct = 0;
     DefaultLanguage =
-        knownLanguageOrEnglish(ini.readString(SystemSection, "DefaultLanguage", "English"));
+        KnownLanguageOrEnglish(ini.readString(SystemSection, "DefaultLanguage", "English"));
     Language = DefaultLanguage;
     for (int i = 0; i < LanguageCount; ++i) {
         const bool byDefault = QLatin1String(LanguageNames[i]) != QLatin1String("Russian");

@@ -1,6 +1,7 @@
 #include "Globals.h"
 
 #include "IniFile.h"
+#include "Languages.h"
 
 QString AppPath;
 QString VersionText = QStringLiteral("0");
@@ -17,7 +18,8 @@ QString SystemIniPath() {
 
 void LoadSystemGlobals() {
     const IniFile ini(SystemIniPath());
-    DefaultLanguageGlobal = ini.readString("System", "DefaultLanguage", "English");
+    DefaultLanguageGlobal =
+        KnownLanguageOrEnglish(ini.readString("System", "DefaultLanguage", "English"));
     VersionText = ini.readString("System", "Version", "0");
     DebugMode = ini.readBool("System", "Debug", false);
 }

@@ -33,3 +33,8 @@ int LanguageIndexOfName(const QString& languageName) {
     }
     return -1;
 }
+
+QString KnownLanguageOrEnglish(const QString& languageName) {
+    const int index = LanguageIndexOfName(languageName.trimmed());
+    return QLatin1String(index >= 0 ? LanguageNames[index] : "English");
+}

@@ -13,3 +13,7 @@ int LanguageLcid(const QString& languageName);
 int LanguageIndexOfLcid(int lcid);
 // Index in LanguageNames of a name compared without regard to case, -1 when unknown.
 int LanguageIndexOfName(const QString& languageName);
+// A language name read from a file or typed by the user, spelt as in LanguageNames
+// (it names the language file); case and surrounding blanks are ignored, and an
+// unknown name gives "English".
+QString KnownLanguageOrEnglish(const QString& languageName);

@@ -1,34 +1,83 @@
 #include "XMLLan.h"
 
-#include <QFile>
+#include "FileAccess.h"
+
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 namespace {
 
-bool parseFile(const QString& path, QDomDocument& document, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
+QString limitExceeded(int depth, int elements) {
+    if (depth > TXMLLan::MaxDepth)
+        return QStringLiteral("elements are nested deeper than %1 levels").arg(TXMLLan::MaxDepth);
+    if (elements > TXMLLan::MaxElements)
+        return QStringLiteral("it holds more than %1 elements").arg(TXMLLan::MaxElements);
+    return QString();
+}
+
+// Refuses a document nested deeper or holding more elements than a language
+// file needs, before QDomDocument (whose cost grows with the square of the
+// depth) sees it. The scan stops at the first element beyond a limit. Syntax
+// errors are left to QDomDocument, which tells their line and column.
+bool withinLimits(const QByteArray& content, QString& problem) {
+    QXmlStreamReader reader(content);
+    int depth = 0;
+    int elements = 0;
+    QString exceeded;
+    while (!reader.atEnd() && exceeded.isEmpty()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            exceeded = limitExceeded(++depth, ++elements);
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
     }
+    problem = exceeded;
+    return exceeded.isEmpty();
+}
+
+bool parseContent(const QByteArray& content, QDomDocument& document, QString& error) {
+    if (!withinLimits(content, error))
+        return false;
     QString message;
     int line = 0;
     int column = 0;
     QDomDocument parsed;
-    if (!parsed.setContent(&file, &message, &line, &column)) {
-        error = QStringLiteral("%1: line %2, column %3: %4")
-                    .arg(path)
-                    .arg(line)
-                    .arg(column)
-                    .arg(message);
+    if (!parsed.setContent(content, &message, &line, &column)) {
+        error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
         return false;
     }
     if (parsed.documentElement().isNull()) {
-        error = QStringLiteral("%1: no root element").arg(path);
+        error = QStringLiteral("no root element");
         return false;
     }
     document = parsed;
     return true;
+}
+
+// Only a regular file of at most MaxFileSize bytes is read, so a FIFO or a
+// link to a device cannot hold up the start-up.
+bool parseFile(const QString& path, QDomDocument& document, QString& error) {
+    QByteArray content;
+    QString reason;
+    if (ReadRegularFile(path, TXMLLan::MaxFileSize, content, reason) &&
+        parseContent(content, document, reason))
+        return true;
+    error = QStringLiteral("%1: %2").arg(path, reason);
+    return false;
+}
+
+// The n of prefix + "[n]" when n is written as a plain decimal number.
+std::optional<int> indexAfter(const QString& name, const QString& prefix) {
+    const qsizetype start = prefix.size() + 1;
+    if (name.size() <= start + 1 || !name.startsWith(prefix) || name.at(prefix.size()) != u'[' ||
+        !name.endsWith(u']'))
+        return std::nullopt;
+    const QStringView digits = QStringView(name).sliced(start, name.size() - start - 1);
+    bool ok = false;
+    const int index = digits.toInt(&ok);
+    if (!ok || index < 0 || digits != QString::number(index))
+        return std::nullopt;
+    return index;
 }
 
 QString nodeText(const QDomNode& node) {
@@ -50,14 +99,21 @@ void TXMLLan::SwitchFile(const QString& filePath) {
 
 void TXMLLan::load(const QString& filePath) {
     fileName_ = filePath;
+    loadedFile_.clear();
     document_ = QDomDocument();
     loadError_.clear();
-    if (parseFile(filePath, document_, loadError_))
+    if (parseFile(filePath, document_, loadError_)) {
+        loadedFile_ = filePath;
         return;
+    }
     const QString english = QFileInfo(filePath).absolutePath() + QStringLiteral("/English.xml");
+    if (QFileInfo(english) == QFileInfo(filePath))
+        return;
     QString englishError;
-    if (QFileInfo(english) != QFileInfo(filePath))
-        parseFile(english, document_, englishError);
+    if (parseFile(english, document_, englishError))
+        loadedFile_ = english;
+    else
+        loadError_ += QChar('\n') + englishError;
 }
 
 QDomElement TXMLLan::container(int position) const {
@@ -83,6 +139,18 @@ std::optional<QString> TXMLLan::FindFormItem(const QString& screen, const QStrin
             return item.attribute(QStringLiteral("value"));
     }
     return std::nullopt;
+}
+
+std::map<int, QString> TXMLLan::IndexedFormItems(const QString& screen,
+                                                 const QString& prefix) const {
+    std::map<int, QString> items;
+    const QDomElement form = container(0).firstChildElement(screen);
+    for (QDomElement item = form.firstChildElement(); !item.isNull();
+         item = item.nextSiblingElement()) {
+        if (const auto index = indexAfter(item.attribute(QStringLiteral("ItemName")), prefix))
+            items.try_emplace(*index, item.attribute(QStringLiteral("value")));
+    }
+    return items;
 }
 
 QString TXMLLan::GetMessageText(const QString& key) const {

@@ -3,6 +3,7 @@
 #include "BaseClass.h"
 #include "Globals.h"
 #include "Helpers.h"
+#include "UnitConversion.h"
 #include "XMLLan.h"
 
 #include <QAbstractButton>
@@ -105,11 +106,9 @@ void enableCombo(QComboBox* combo, bool enable, QWidget* owner, bool clear) {
         if (tag == 0 && combo->count() > 0) {
             combo->setCurrentIndex(0);
         } else if (unitSource) {
-            if (const auto value = unitSource->DefaultValueOfShownUnit()) {
-                QLocale locale;
-                locale.setNumberOptions(QLocale::OmitGroupSeparator);
-                combo->setCurrentText(locale.toString(*value, 'g', QLocale::FloatingPointShortest));
-            }
+            // The same text the binding writes, in the locale's decimal separator.
+            if (const auto value = unitSource->DefaultValueOfShownUnit())
+                combo->setCurrentText(GeneralText(*value));
         }
     } else if (clear) {
         combo->setCurrentIndex(-1);

@@ -225,10 +225,14 @@ void TFrmMainShell::applyLanguage() {
     for (const char* key : {"MSGYES", "MSGNO", "MSGOK", "MSGCANCEL"})
         captions.append(lan.GetMessageText(QLatin1String(key)));
     ButtonCaptions = captions.join(';');
-    if (!lan.LoadError().isEmpty())
-        ShowPlainMessage(QStringLiteral("The language file could not be read; English is used "
-                                        "instead.\n") +
-                         lan.LoadError());
+    if (lan.LoadError().isEmpty())
+        return;
+    const QString outcome = lan.FallbackUsed()
+                                ? QStringLiteral("The language file could not be read; English is "
+                                                 "used instead.\n")
+                                : QStringLiteral("No language file could be read; captions are "
+                                                 "shown as built in.\n");
+    ShowPlainMessage(outcome + lan.LoadError());
 }
 
 void TFrmMainShell::setOperateType(bool select) {

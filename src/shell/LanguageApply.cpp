@@ -138,6 +138,20 @@ private:
     int count(const QString& control, const QString& suffix) const {
         return item(control, suffix).value_or(QString()).trimmed().toInt(); // not a number: 0
     }
+    // The texts list + ".Strings[i]" for i below the number list + ".Count", in
+    // index order, skipping missing ones. Only the items the screen holds are
+    // visited, so a huge count costs nothing.
+    QStringList listed(const QString& control, const QString& list) const {
+        const int entries = count(control, list + QStringLiteral(".Count"));
+        QStringList texts;
+        for (const auto& [index, text] :
+             lan_.IndexedFormItems(name_, control + list + QStringLiteral(".Strings"))) {
+            if (index >= entries)
+                break;
+            texts.append(text);
+        }
+        return texts;
+    }
     void caption(const QString& name, const std::function<void(QString)>& set) {
         if (const auto text = item(name, ".Caption"))
             set(*text);
@@ -272,11 +286,8 @@ void Applier::applyMemo(QPlainTextEdit* memo, const QString& name) {
     if (!LanguageMemos.contains(name))
         return;
     memo->clear();
-    const int lines = count(name, ".Lines.Count");
-    for (int i = 0; i < lines; ++i) {
-        if (const auto line = item(name, QStringLiteral(".Lines.Strings[%1]").arg(i)))
-            memo->appendPlainText(*line);
-    }
+    for (const QString& line : listed(name, QStringLiteral(".Lines")))
+        memo->appendPlainText(line);
 }
 
 void Applier::applyCombo(QComboBox* combo, const QString& name) {
@@ -288,12 +299,8 @@ void Applier::applyCombo(QComboBox* combo, const QString& name) {
         return;
     if (!item(name, ".Items.Count"))
         return;
-    const int entries = count(name, ".Items.Count");
     combo->clear();
-    for (int i = 0; i < entries; ++i) {
-        if (const auto entry = item(name, QStringLiteral(".Items.Strings[%1]").arg(i)))
-            combo->addItem(*entry);
-    }
+    combo->addItems(listed(name, QStringLiteral(".Items")));
 }
 
 void Applier::applyGrid(QTableWidget* grid, const QString& name) {

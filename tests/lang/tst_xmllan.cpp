@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QByteArray Sample = R"(<?xml version="1.0" encoding="UTF-8"?>
 <L>
@@ -26,7 +28,11 @@ y]]></OneCData>
   </Data>
 </L>
 )";
+
+QByteArray nested(int depth) {
+    return "<L>" + QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth) + "</L>";
 }
+} // namespace
 
 class TestXmlLan : public QObject {
     Q_OBJECT
@@ -72,6 +78,65 @@ private slots:
         QVERIFY(lan.Loaded());
         QVERIFY(lan.LoadError().contains("German.xml"));
         QCOMPARE(lan.GetMessageText("ThreeLines"), QString("a\rb\rc"));
+    }
+
+    void specialOrHostileFileFallsBackToEnglish_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("fifo") << QByteArray() << true;
+        QTest::newRow("over 8 MiB") << "<L>" + QByteArray(9 << 20, ' ') + "</L>" << false;
+        QTest::newRow("200000 levels deep") << nested(200000) << false;
+        QTest::newRow("200000 elements")
+            << "<L>" + QByteArray("<a/>").repeated(200000) + "</L>" << false;
+    }
+    void specialOrHostileFileFallsBackToEnglish() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, fifo);
+        TempProgramFolder folder;
+        folder.writeFile("Language/English.xml", Sample);
+        const QString german = folder.file("Language/German.xml");
+        if (fifo)
+            QCOMPARE(mkfifo(QFile::encodeName(german).constData(), 0600), 0);
+        else
+            folder.writeFile("Language/German.xml", content);
+        QElapsedTimer timer;
+        timer.start();
+        const TXMLLan lan(german);
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(lan.FallbackUsed());
+        QVERIFY(lan.LoadError().contains("German.xml"));
+        QCOMPARE(lan.GetMessageText("ThreeLines"), QString("a\rb\rc"));
+    }
+
+    void reportsWhichFileIsUsed_data() {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QByteArray>("english");
+        QTest::addColumn<QString>("used");
+        QTest::addColumn<QStringList>("named");
+        const QByteArray broken = "<L><broken";
+        QTest::newRow("German loads") << "German" << broken << "German" << QStringList();
+        QTest::newRow("missing file")
+            << "Missing" << Sample << "English" << QStringList{"Missing.xml"};
+        QTest::newRow("missing, English broken")
+            << "Missing" << broken << "" << QStringList{"Missing.xml", "English.xml"};
+        QTest::newRow("English broken") << "English" << broken << "" << QStringList{"English.xml"};
+    }
+    void reportsWhichFileIsUsed() {
+        QFETCH(QString, requested);
+        QFETCH(QByteArray, english);
+        QFETCH(QString, used);
+        QFETCH(QStringList, named);
+        TempProgramFolder folder;
+        folder.writeFile("Language/German.xml", Sample);
+        folder.writeFile("Language/English.xml", english);
+        const TXMLLan lan(folder.file("Language/" + requested + ".xml"));
+        QCOMPARE(lan.LoadedFile(),
+                 used.isEmpty() ? QString() : folder.file("Language/" + used + ".xml"));
+        QCOMPARE(lan.FallbackUsed(), used == "English");
+        QCOMPARE(lan.Loaded(), !used.isEmpty());
+        for (const QString& name : named)
+            QVERIFY2(lan.LoadError().contains(name), qPrintable(lan.LoadError()));
+        QCOMPARE(lan.LoadError().isEmpty(), named.isEmpty());
     }
 
     void noFileAtAllGivesEmptyTexts() {

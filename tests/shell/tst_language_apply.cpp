@@ -194,6 +194,34 @@ private slots:
         QCOMPARE(hints, QStringList{"Rb:Radio hint"});
     }
 
+    void countsTakeOnlyTheIndexedItemsThatExist_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("largest int") << "2147483647" << QStringList{"a", "b", "h"};
+        QTest::newRow("fewer than written") << "2" << QStringList{"a", "b"};
+        QTest::newRow("negative") << "-5" << QStringList();
+    }
+    void countsTakeOnlyTheIndexedItemsThatExist() {
+        QFETCH(QString, count);
+        QFETCH(QStringList, expected);
+        // Out of index order, with an index written with a leading zero that names no line.
+        const QString lists = R"(<I ItemName="%1.Count" value="%2"/><I ItemName="%1.Strings[7]"
+            value="h"/><I ItemName="%1.Strings[0]" value="a"/><I ItemName="%1.Strings[01]"
+            value="not an index"/><I ItemName="%1.Strings[1]" value="b"/>)";
+        const QString items = lists.arg("Cb.Items", count) + lists.arg("Memo1.Lines", count);
+        TempProgramFolder folder;
+        folder.writeFile("Language/Count.xml",
+                         ("<L><Forms><FrmTest>" + items + "</FrmTest></Forms></L>").toUtf8());
+        const TXMLLan lan(folder.file("Language/Count.xml"));
+        Screen s;
+        ApplyToForm(lan, &s.form, {});
+        QStringList entries;
+        for (int i = 0; i < s.cb->count(); ++i)
+            entries << s.cb->itemText(i);
+        QCOMPARE(entries, expected);
+        QCOMPARE(s.memo1->toPlainText(), expected.join('\n'));
+    }
+
     void missingScreenChangesNothing() {
         Screen s;
         s.form.setObjectName("FrmNotInTheFile");

@@ -52,11 +52,12 @@ void saveScreenshot(QWidget& widget, const QString& name) {
         widget.grab().save(folder + '/' + name + ".png");
 }
 
-// A value button that shows a unit whose default value is 0.25.
+// A value button that shows a unit whose default value is 0.25 unless told otherwise.
 class FakeUnitButton : public QWidget, public TUnitDefaultSource {
 public:
     using QWidget::QWidget;
-    std::optional<double> DefaultValueOfShownUnit() const override { return 0.25; }
+    std::optional<double> DefaultValueOfShownUnit() const override { return value; }
+    double value = 0.25;
 };
 
 QImage solidImage(int width, QColor colour) {
@@ -176,6 +177,31 @@ private slots:
         QCOMPARE(combo->currentText(), QLocale().toString(0.25));
     }
 
+    void unitDefaultIsWrittenAsGeneralNumberText_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("million") << "C" << 1e6 << "1000000";
+        QTest::newRow("ten thousandth") << "C" << 1e-4 << "0.0001";
+        QTest::newRow("decimal comma") << "de_DE" << 1e-4 << "0,0001";
+    }
+    void unitDefaultIsWrittenAsGeneralNumberText() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        const QLocale previous;
+        const auto restore = qScopeGuard([previous] { QLocale::setDefault(previous); });
+        QLocale::setDefault(QLocale(locale));
+        QWidget owner;
+        auto* combo = new QComboBox(&owner);
+        combo->setEditable(true);
+        auto* button = new FakeUnitButton(&owner);
+        button->value = value;
+        combo->setProperty("tag", owner.findChildren<QWidget*>().indexOf(button));
+        EnableInput(combo, true, &owner, false);
+        QCOMPARE(combo->currentText(), expected);
+    }
+
     void termsOfUseDeclinedOrAccepted() {
         TempProgramFolder folder;
         folder.copyLanguages();
@@ -199,6 +225,31 @@ private slots:
         terms.findChild<QAbstractButton*>("btnAccept")->click();
         QCOMPARE(folder.readFile("System.ini"),
                  QByteArray("[System]\nVersion=3\nDisplayAgree=0\n"));
+    }
+
+    void termsOfUseFollowTheDefaultLanguageInAnyLetterCase_data() {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("lower case") << QByteArray("DefaultLanguage=german\n") << "German"
+                                    << "ZAVK - Nutzungsbedingungen";
+        QTest::newRow("blanks, upper case") << QByteArray("DefaultLanguage= GERMAN \n") << "German"
+                                            << "ZAVK - Nutzungsbedingungen";
+        QTest::newRow("unknown") << QByteArray("DefaultLanguage=Klingon\n") << "English"
+                                 << "ZAVK - Terms of use";
+    }
+    void termsOfUseFollowTheDefaultLanguageInAnyLetterCase() {
+        QFETCH(QByteArray, setting);
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        folder.writeFile("System.ini", "[System]\n" + setting);
+        const auto restore = qScopeGuard([] { DefaultLanguageGlobal = "English"; });
+        LoadSystemGlobals();
+        QCOMPARE(DefaultLanguageGlobal, language);
+        const TFrmAgree terms;
+        QCOMPARE(terms.windowTitle(), title);
     }
 
     void folderBrowserKeepsThePathWhenCancelled() {
@@ -311,6 +362,31 @@ private slots:
         QCOMPARE(messages.requests.size(), 2); // no catalogue here, then the language
         QVERIFY(messages.texts().last().contains(folder.file("Language/German.xml")));
         QCOMPARE(FrmMainShell->findChild<QAbstractButton*>("sbExit")->text(), QString("Exit"));
+    }
+
+    void languageMessageSaysWhatIsUsedInstead_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("English broken") << "English" << QStringList{"English.xml"};
+        QTest::newRow("German and English broken")
+            << "German" << QStringList{"German.xml", "English.xml"};
+    }
+    void languageMessageSaysWhatIsUsedInstead() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, named);
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        for (const char* broken : {"Language/German.xml", "Language/English.xml"})
+            folder.writeFile(broken, "<?xml version=\"1.0\"?><broken");
+        folder.writeFile("System.ini", "[System]\nDefaultLanguage=" + language.toLatin1());
+        MessageRecorder messages;
+        TFrmSplash splash;
+        auto objects = CreateApplicationObjects(splash);
+        const QString text = messages.texts().value(messages.requests.size() - 1);
+        QVERIFY2(text.contains("No language file could be read"), qPrintable(text));
+        QVERIFY(!text.contains("English is used"));
+        for (const QString& name : named)
+            QVERIFY2(text.contains(name), qPrintable(name));
     }
 
     void closeQuestionNoKeepsTheWindowYesClosesIt() {
