@@ -2,6 +2,7 @@
 // has a status of its own, and status 0 always comes with finite figures that
 // physics allows.
 #include "CalcCircuit.h"
+#include "CalcFixtures.h"
 #include "CalcStatus.h"
 #include "MemoryProductLookup.h"
 
@@ -18,50 +19,6 @@ constexpr double Atmosphere = 101.13;
 constexpr double Unwritten = -777.25;
 
 using TChange = std::function<void(TCalcInput&, TMemoryProductLookup&)>;
-
-// Ejector 11, vacuum unit 31, release valve 41, switching valve 42, throttle 51,
-// pad 61 of 490 mm².
-TMemoryProductLookup catalogue() {
-    TMemoryProductLookup products;
-    TEjectorRow& ejector = products.Ejectors["11"];
-    ejector.MaxPressure = -90;
-    ejector.MaxFlow = 40;
-    ejector.AirConsumption = 65;
-    ejector.N = 1;
-    ejector.HakaiC = 0.6;
-    ejector.DiuDiameter = 0.25;
-    products.Ejectors["31"] = ejector;
-    products.Ejectors["31"].SupC = 0.9;
-    products.Valves["41"] = {.C1to2 = 1.2, .C2to3 = 0.9, .Port = 1, .Use = 1};
-    products.Valves["42"] = {.C1to2 = 1.5, .C2to3 = 1.1, .Port = 1, .Use = 1};
-    products.Throttles["51"].C1to2 = 0.8;
-    products.PadAreas["61"] = 490;
-    return products;
-}
-
-// Tubing of 6 mm², four pads leaking 2 dm³/min each, throttle 80 % open.
-TCalcInput circuit(const QString& code) {
-    TCalcInput input;
-    input.CircuitNum = code;
-    input.System_Cat = SystemCategoryOfCircuit(code);
-    input.EJ_ID = code == "6" ? "31" : "11";
-    input.VA_Pohuai_ID = "41";
-    input.VA_QieHuan_ID = "42";
-    input.VA_Jieliu_ID = "51";
-    input.PT_ID = "61";
-    input.BiaoZhunGongyingYaLi = 0.5;
-    input.PoHuaiYaLi = 0.4;
-    input.ZhenKongPengYaLi = 85;
-    input.zhenkongyali = -1;
-    input.gongjianzhiliang = 2;
-    input.gongjianxielouliang = 2;
-    input.k = 0.8;
-    input.Se = 6;
-    input.V = 0.12;
-    input.n = 4;
-    input.EJ_n = 1;
-    return input;
-}
 
 TCalcOutput unwrittenOutput() {
     return {Unwritten, Unwritten, Unwritten, Unwritten, Unwritten, Unwritten};
@@ -143,14 +100,7 @@ void drawProducts(TDraw& draw, TMemoryProductLookup& products) {
 }
 
 TCalcInput drawInput(TDraw& draw, const QString& code) {
-    TCalcInput input;
-    input.CircuitNum = code;
-    input.System_Cat = SystemCategoryOfCircuit(code);
-    input.EJ_ID = "1";
-    input.VA_Pohuai_ID = "2";
-    input.VA_QieHuan_ID = "3";
-    input.VA_Jieliu_ID = "4";
-    input.PT_ID = "5";
+    TCalcInput input = circuitOfDrawnProducts(code);
     input.BiaoZhunGongyingYaLi = draw(0.1, 0.7);
     input.PoHuaiYaLi = draw(0.1, 0.7);
     input.ZhenKongPengYaLi = draw(30, 100);
@@ -217,7 +167,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(TChange, change);
         QFETCH(int, status);
-        TCalcInput input = circuit(code);
+        TCalcInput input = circuitInput(code, code == "6" ? "31" : "11");
         TMemoryProductLookup products = catalogue();
         change(input, products);
         TCalcOutput output = unwrittenOutput();
@@ -245,7 +195,7 @@ private slots:
         QFETCH(QString, valve);
         QFETCH(double, c3);
         QFETCH(double, c1);
-        TCalcInput input = circuit(code);
+        TCalcInput input = circuitInput(code, code == "6" ? "31" : "11");
         TMemoryProductLookup products = catalogue();
         products.Valves[valve].C1to2 = products.Valves[valve].C2to3 = 1e308;
         TCalcOutput output = unwrittenOutput();
