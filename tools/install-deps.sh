@@ -31,7 +31,9 @@ zavk_install_deps() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds in ZAVK_BUILD_DIR (default build/) with the given CMake options.
 zavk_build() {
-    cmake -S . -B build "$@" >/dev/null
-    cmake --build build -j "$(nproc)"
+    local dir="${ZAVK_BUILD_DIR:-build}"
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
 }
