@@ -112,6 +112,9 @@ bool SetFileStamp(const QString& filePath, const QString& timeText) {
     if (!stamp.isValid())
         return false;
     stamp.setTimeSpec(Qt::LocalTime);
+    // Opening a FIFO would wait for a writer; only regular files carry our stamps.
+    if (!QFileInfo(filePath).isFile())
+        return false;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
