@@ -83,7 +83,7 @@ QString ProgramVersionText() {
 
 QString FileVersionText(const QString& filePath) {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
         return QString();
     const uchar* data = file.map(0, file.size());
     if (!data)

@@ -145,6 +145,7 @@ private slots:
         QVERIFY(!SetFileStamp(folder.file("a.txt"), "31.12.2019 23:59"));
         QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo")).constData(), 0600), 0);
         QVERIFY(!SetFileStamp(folder.file("fifo"), "2019-12-31 23:59")); // and does not block
+        QCOMPARE(FileVersionText(folder.file("fifo")), QString());
         QVERIFY(!SetFileStamp(folder.file("a.txt"), "2019-13-01 10:00"));
         QVERIFY(!SetFileStamp(folder.file("missing.txt"), "2019-12-01 10:00"));
         QVERIFY(FileStampText(folder.file("missing.txt")).isEmpty());
