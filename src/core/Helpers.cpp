@@ -42,6 +42,21 @@ QString trimBlanksAndControls(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+// Changes the decimal separator in the value of the line text[begin, end):
+// after its first "=", unless the line holds SQL text or a JOINT key.
+void convertValue(QByteArray& text, qsizetype begin, qsizetype end, char from, char to) {
+    const QByteArrayView line = QByteArrayView(text).sliced(begin, end - begin);
+    if (line.contains("SpconRBaseSql") || line.contains("SpconLBaseSql") || line.contains("JOINT"))
+        return;
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0)
+        return;
+    for (qsizetype i = begin + eq + 1; i < end; ++i) {
+        if (text[i] == from)
+            text[i] = to;
+    }
+}
+
 } // namespace
 
 QString GetPiece(const QString& text, const QString& separator, int n) {
@@ -134,20 +149,16 @@ bool ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPat
 
     const char from = mode == 0 ? '.' : ',';
     const char to = mode == 0 ? ',' : '.';
-    QList<QByteArray> lines = content.split('\n');
-    for (QByteArray& line : lines) {
-        if (line.contains("SpconRBaseSql") || line.contains("SpconLBaseSql") ||
-            line.contains("JOINT"))
-            continue;
-        const qsizetype eq = line.indexOf('=');
-        if (eq < 0)
-            continue;
-        for (qsizetype i = eq + 1; i < line.size(); ++i) {
-            if (line[i] == from)
-                line[i] = to;
-        }
+    // Lines end with LF, CR LF or a lone CR; each is converted in place, so every
+    // other byte, line ends included, stays as it was.
+    for (qsizetype begin = 0; begin < content.size();) {
+        qsizetype end = begin;
+        while (end < content.size() && content.at(end) != '\n' && content.at(end) != '\r')
+            ++end;
+        convertValue(content, begin, end, from, to);
+        begin = end + 1;
     }
 
     // The old target stays in place until the new one is complete.
-    return WriteFileAtomically(targetPath, lines.join('\n'), error);
+    return WriteFileAtomically(targetPath, content, error);
 }

@@ -96,6 +96,8 @@ private slots:
                           "SpconLBaseSql=x.y\r\nno equals 1.5\r\nE=1,2,3");
         QTest::newRow("comma to point") << 1 << QByteArray("A,B=1,5\nList=a,b\nJOINTX=3,5\n")
                                         << QByteArray("A,B=1.5\nList=a.b\nJOINTX=3,5\n");
+        QTest::newRow("lone CR line ends") << 0 << QByteArray("A=1.5\rJOINT_A=1.5\rB=2.5")
+                                           << QByteArray("A=1,5\rJOINT_A=1.5\rB=2,5");
         QTest::newRow("value with a second equals sign")
             << 0 << QByteArray("K=a=1.5") << QByteArray("K=a=1,5");
     }
