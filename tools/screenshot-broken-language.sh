@@ -6,6 +6,7 @@
 # Needs xvfb-run and ImageMagick's import (apt-get install xvfb imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/screenshot-common.sh
 out=$(realpath -m "${1:?output folder}")
 mkdir -p "$out"
 
@@ -18,11 +19,7 @@ shoot() { # name language broken-file...
     for broken in "$@"; do
         printf '<Language><Form>' > "$folder/Language/$broken"
     done
-    xvfb-run -a -s "-screen 0 1100x800x24" bash -c "
-        '$folder/ZAVK' & pid=\$!
-        sleep 3
-        import -window root -crop 1024x738+0+0 '$out/$name.png'
-        kill \$pid" >/dev/null 2>&1
+    zavk_screenshot "$folder" "$out/$name.png"
     rm -rf "$folder"
     echo "$out/$name.png"
 }

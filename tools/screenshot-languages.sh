@@ -4,6 +4,7 @@
 # Needs xvfb-run and ImageMagick's import (apt-get install xvfb imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/screenshot-common.sh
 out=$(realpath -m "${1:?output folder}")
 shift
 languages=("$@")
@@ -13,11 +14,7 @@ for language in "${languages[@]}"; do
     folder=$(mktemp -d)
     cp -r build/ZAVK/. "$folder/"
     printf '[System]\r\nDisplayAgree=0\r\nDefaultLanguage=%s\r\n' "$language" > "$folder/System.ini"
-    xvfb-run -a -s "-screen 0 1100x800x24" bash -c "
-        '$folder/ZAVK' & pid=\$!
-        sleep 3
-        import -window root -crop 1024x738+0+0 '$out/main-$language.png'
-        kill \$pid" >/dev/null 2>&1
+    zavk_screenshot "$folder" "$out/main-$language.png"
     rm -rf "$folder"
     echo "$out/main-$language.png"
 done
