@@ -1,15 +1,15 @@
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
-#include "DMComm.h"
-#include "FrmAgree.h"
-#include "FrmDebugInfo.h"
-#include "FrmHelp.h"
-#include "FrmMainShell.h"
-#include "FrmModelSel.h"
-#include "FrmPrintRes.h"
-#include "FrmSplash.h"
-#include "Globals.h"
-#include "Startup.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
+#include "core/Startup.h"
+#include "reports/FrmPrintRes.h"
+#include "shell/FrmAgree.h"
+#include "shell/FrmDebugInfo.h"
+#include "shell/FrmHelp.h"
+#include "shell/FrmMainShell.h"
+#include "shell/FrmSplash.h"
+#include "wizard/FrmModelSel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "CalcCircuit.h"
+#include "calc/CalcCircuit.h"
 
-#include "CalcStatus.h"
-#include "Formulas.h"
+#include "calc/CalcStatus.h"
+#include "calc/Formulas.h"
 
 #include <QStringList>
 

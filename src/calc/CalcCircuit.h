@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CalcRecords.h"
-#include "ChartData.h"
-#include "ProductLookup.h"
+#include "calc/CalcRecords.h"
+#include "calc/ChartData.h"
+#include "calc/ProductLookup.h"
 
 #include <QStringList>
 

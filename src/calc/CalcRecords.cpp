@@ -1,4 +1,4 @@
-#include "CalcRecords.h"
+#include "calc/CalcRecords.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "CalcStatus.h"
+#include "calc/CalcStatus.h"
 
 namespace {
 

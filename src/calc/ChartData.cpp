@@ -1,4 +1,4 @@
-#include "ChartData.h"
+#include "calc/ChartData.h"
 
 #include <cmath>
 

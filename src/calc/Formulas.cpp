@@ -1,4 +1,4 @@
-#include "Formulas.h"
+#include "calc/Formulas.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "CalcCommand.h"
+#include "cli/CalcCommand.h"
 
-#include "CalcCircuit.h"
-#include "CalcStatus.h"
-#include "CliCommands.h"
-#include "DMComm.h"
-#include "DbProductLookup.h"
-#include "FileAccess.h"
-#include "Globals.h"
-#include "HistoryFile.h"
+#include "calc/CalcCircuit.h"
+#include "calc/CalcStatus.h"
+#include "cli/CliCommands.h"
+#include "core/DMComm.h"
+#include "core/DbProductLookup.h"
+#include "core/FileAccess.h"
+#include "core/Globals.h"
+#include "results/HistoryFile.h"
 
 #include <QDir>
 #include <QFileInfo>

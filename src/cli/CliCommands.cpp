@@ -1,7 +1,7 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "DMComm.h"
-#include "Globals.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
 
 const QStringList CatalogueTables = {"SERIES",
                                      "M_PT",

@@ -1,11 +1,11 @@
-#include "UnitsCommand.h"
+#include "cli/UnitsCommand.h"
 
-#include "DMComm.h"
-#include "Globals.h"
-#include "Languages.h"
-#include "UnitConversion.h"
-#include "UnitManager.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
+#include "core/Languages.h"
+#include "lang/XMLLan.h"
+#include "units/UnitConversion.h"
+#include "units/UnitManager.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "CalcCommand.h"
-#include "CliCommands.h"
-#include "Globals.h"
-#include "UnitsCommand.h"
+#include "cli/CalcCommand.h"
+#include "cli/CliCommands.h"
+#include "cli/UnitsCommand.h"
+#include "core/Globals.h"
 
 #include <QCoreApplication>
 

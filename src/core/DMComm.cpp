@@ -1,8 +1,8 @@
-#include "DMComm.h"
+#include "core/DMComm.h"
 
-#include "Globals.h"
-#include "Helpers.h"
-#include "JetSql.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/JetSql.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>

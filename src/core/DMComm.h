@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataTable.h"
+#include "core/DataTable.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "DataTable.h"
+#include "core/DataTable.h"
 
 #include <QLocale>
 #include <QtMath>

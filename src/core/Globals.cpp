@@ -1,7 +1,7 @@
-#include "Globals.h"
+#include "core/Globals.h"
 
-#include "IniFile.h"
-#include "Languages.h"
+#include "core/IniFile.h"
+#include "core/Languages.h"
 
 QString AppPath;
 QString VersionText = QStringLiteral("0");

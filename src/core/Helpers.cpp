@@ -1,7 +1,7 @@
-#include "Helpers.h"
+#include "core/Helpers.h"
 
-#include "FileAccess.h"
-#include "IniFile.h"
+#include "core/FileAccess.h"
+#include "core/IniFile.h"
 
 #include <QDateTime>
 #include <QFile>

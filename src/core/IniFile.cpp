@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "core/IniFile.h"
 
-#include "FileAccess.h"
+#include "core/FileAccess.h"
 
 #include <QFileInfo>
 #include <QLockFile>

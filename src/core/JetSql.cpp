@@ -1,4 +1,4 @@
-#include "JetSql.h"
+#include "core/JetSql.h"
 
 #include <QRegularExpression>
 

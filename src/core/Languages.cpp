@@ -1,4 +1,4 @@
-#include "Languages.h"
+#include "core/Languages.h"
 
 const std::array<const char*, LanguageCount> LanguageNames = {
     "Japanese", "Chinese", "Korean",  "English",    "Spanish",

@@ -1,7 +1,7 @@
-#include "Startup.h"
+#include "core/Startup.h"
 
-#include "Globals.h"
-#include "IniFile.h"
+#include "core/Globals.h"
+#include "core/IniFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
 
-#include "FileAccess.h"
+#include "core/FileAccess.h"
 
 #include <QFileInfo>
 #include <QXmlStreamReader>

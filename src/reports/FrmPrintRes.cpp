@@ -1,4 +1,4 @@
-#include "FrmPrintRes.h"
+#include "reports/FrmPrintRes.h"
 
 TFrmPrintRes* FrmPrintRes = nullptr;
 

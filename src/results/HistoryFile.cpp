@@ -1,8 +1,8 @@
-#include "HistoryFile.h"
+#include "results/HistoryFile.h"
 
-#include "FileAccess.h"
-#include "Helpers.h"
-#include "IniFile.h"
+#include "core/FileAccess.h"
+#include "core/Helpers.h"
+#include "core/IniFile.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalcRecords.h"
-#include "Globals.h"
+#include "calc/CalcRecords.h"
+#include "core/Globals.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "CommonDialogs.h"
+#include "shell/CommonDialogs.h"
 
-#include "BaseClass.h"
-#include "Globals.h"
-#include "Helpers.h"
-#include "UnitConversion.h"
-#include "XMLLan.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "units/UnitConversion.h"
 
 #include <QAbstractButton>
 #include <QApplication>

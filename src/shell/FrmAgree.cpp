@@ -1,8 +1,8 @@
-#include "FrmAgree.h"
+#include "shell/FrmAgree.h"
 
-#include "Globals.h"
-#include "IniFile.h"
-#include "XMLLan.h"
+#include "core/Globals.h"
+#include "core/IniFile.h"
+#include "lang/XMLLan.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

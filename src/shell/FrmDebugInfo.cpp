@@ -1,6 +1,6 @@
-#include "FrmDebugInfo.h"
+#include "shell/FrmDebugInfo.h"
 
-#include "SkinButton.h"
+#include "shell/SkinButton.h"
 
 #include <QClipboard>
 #include <QFontDatabase>

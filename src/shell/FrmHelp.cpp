@@ -1,7 +1,7 @@
-#include "FrmHelp.h"
+#include "shell/FrmHelp.h"
 
-#include "BaseClass.h"
-#include "FrmMainShell.h"
+#include "settings/BaseClass.h"
+#include "shell/FrmMainShell.h"
 
 #include <QHelpEngineCore>
 #include <QImage>

@@ -1,10 +1,10 @@
-#include "FrmInfoShow.h"
+#include "shell/FrmInfoShow.h"
 
-#include "BaseClass.h"
-#include "FrmMainShell.h"
-#include "LanguageApply.h"
-#include "SkinButton.h"
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "shell/FrmMainShell.h"
+#include "shell/LanguageApply.h"
+#include "shell/SkinButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrmShell.h"
+#include "shell/FrmShell.h"
 
 class QLabel;
 class TSkinButton;

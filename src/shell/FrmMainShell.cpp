@@ -1,13 +1,13 @@
-#include "FrmMainShell.h"
+#include "shell/FrmMainShell.h"
 
-#include "BaseClass.h"
-#include "CommonDialogs.h"
-#include "DMComm.h"
-#include "Emblem.h"
-#include "Globals.h"
-#include "LanguageApply.h"
-#include "Startup.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
+#include "core/Startup.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "shell/CommonDialogs.h"
+#include "shell/Emblem.h"
+#include "shell/LanguageApply.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "FrmShell.h"
+#include "shell/FrmShell.h"
 
-#include "BaseClass.h"
-#include "SkinButton.h"
+#include "settings/BaseClass.h"
+#include "shell/SkinButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "FrmSplash.h"
+#include "shell/FrmSplash.h"
 
-#include "Emblem.h"
+#include "shell/Emblem.h"
 
-#include "Helpers.h"
+#include "core/Helpers.h"
 
 #include <QApplication>
 #include <QLabel>

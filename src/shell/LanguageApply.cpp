@@ -1,6 +1,6 @@
-#include "LanguageApply.h"
+#include "shell/LanguageApply.h"
 
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "NumberKeyFilter.h"
+#include "shell/NumberKeyFilter.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "SkinButton.h"
+#include "shell/SkinButton.h"
 
-#include "Globals.h"
+#include "core/Globals.h"
 
 #include <QMouseEvent>
 #include <QPainter>

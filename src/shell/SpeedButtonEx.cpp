@@ -1,4 +1,4 @@
-#include "SpeedButtonEx.h"
+#include "shell/SpeedButtonEx.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommonDialogs.h"
+#include "shell/CommonDialogs.h"
 
 #include <QStringList>
 #include <QToolButton>

@@ -1,11 +1,11 @@
-#include "ValueEntry.h"
+#include "shell/ValueEntry.h"
 
-#include "BaseClass.h"
-#include "CommonDialogs.h"
-#include "FrmMainShell.h"
-#include "SpeedButtonEx.h"
-#include "UnitConversion.h"
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "shell/CommonDialogs.h"
+#include "shell/FrmMainShell.h"
+#include "shell/SpeedButtonEx.h"
+#include "units/UnitConversion.h"
 
 #include <QComboBox>
 #include <QEvent>

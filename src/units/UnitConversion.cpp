@@ -1,6 +1,6 @@
-#include "UnitConversion.h"
+#include "units/UnitConversion.h"
 
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitManager.h"
+#include "units/UnitManager.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "UnitManager.h"
+#include "units/UnitManager.h"
 
-#include "DMComm.h"
+#include "core/DMComm.h"
 
 #include <QSet>
 

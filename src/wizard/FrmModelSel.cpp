@@ -1,4 +1,4 @@
-#include "FrmModelSel.h"
+#include "wizard/FrmModelSel.h"
 
 TFrmModelSel* FrmModelSel = nullptr;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalcRecords.h"
 #include "MemoryProductLookup.h"
+#include "calc/CalcRecords.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "CalcCircuit.h"
 #include "CalcFixtures.h"
-#include "CalcRecords.h"
-#include "CalcStatus.h"
-#include "ChartData.h"
 #include "MemoryProductLookup.h"
+#include "calc/CalcCircuit.h"
+#include "calc/CalcRecords.h"
+#include "calc/CalcStatus.h"
+#include "calc/ChartData.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

@@ -1,10 +1,10 @@
 // Inputs and catalogue values outside the physical model: each impossible input
 // has a status of its own, and status 0 always comes with finite figures that
 // physics allows.
-#include "CalcCircuit.h"
 #include "CalcFixtures.h"
-#include "CalcStatus.h"
 #include "MemoryProductLookup.h"
+#include "calc/CalcCircuit.h"
+#include "calc/CalcStatus.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "ChartData.h"
-#include "Formulas.h"
+#include "calc/ChartData.h"
+#include "calc/Formulas.h"
 
 #include <QtTest>
 

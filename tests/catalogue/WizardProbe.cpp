@@ -1,8 +1,8 @@
 #include "WizardProbe.h"
 
-#include "CatalogueConstants.h"
-#include "DMComm.h"
-#include "Helpers.h"
+#include "core/CatalogueConstants.h"
+#include "core/DMComm.h"
+#include "core/Helpers.h"
 
 #include <QSet>
 

@@ -1,11 +1,11 @@
 // Checks of the shipped product catalogue: series and products are consistent
 // with each other and with physics, every region can select a complete circuit,
 // and harder conditions run out of products with the wizard's messages.
-#include "CatalogueConstants.h"
-#include "DMComm.h"
 #include "TestSupport.h"
 #include "WizardProbe.h"
-#include "XMLLan.h"
+#include "core/CatalogueConstants.h"
+#include "core/DMComm.h"
+#include "lang/XMLLan.h"
 
 #include <QDir>
 #include <QRegularExpression>

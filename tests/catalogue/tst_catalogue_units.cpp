@@ -1,5 +1,5 @@
-#include "DMComm.h"
 #include "TestSupport.h"
+#include "core/DMComm.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "CliCommands.h"
 #include "TestSupport.h"
+#include "cli/CliCommands.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "DMComm.h"
-#include "JetSql.h"
 #include "TestSupport.h"
+#include "core/DMComm.h"
+#include "core/JetSql.h"
 
 #include <QFile>
 #include <QtTest>

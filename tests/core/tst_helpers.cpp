@@ -1,7 +1,7 @@
-#include "Globals.h"
-#include "Helpers.h"
-#include "Startup.h"
 #include "TestSupport.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/Startup.h"
 
 #include <QDateTime>
 #include <QFileInfo>

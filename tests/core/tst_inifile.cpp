@@ -1,5 +1,5 @@
-#include "IniFile.h"
 #include "TestSupport.h"
+#include "core/IniFile.h"
 
 #include <QFile>
 #include <QThread>

@@ -1,9 +1,9 @@
 // The shipped language files: all ten exist, parse, name a font that is
 // installed, and hold exactly the message keys, data entries and screen items of
 // the English file; every message key the program looks up is there.
-#include "Languages.h"
 #include "TestSupport.h"
-#include "XMLLan.h"
+#include "core/Languages.h"
+#include "lang/XMLLan.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
 
 #include <QtTest>
 

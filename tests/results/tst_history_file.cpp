@@ -1,6 +1,6 @@
-#include "HistoryFile.h"
-#include "IniFile.h"
 #include "TestSupport.h"
+#include "core/IniFile.h"
+#include "results/HistoryFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
-#include "LanguageApply.h"
 #include "TestSupport.h"
-#include "XMLLan.h"
+#include "lang/XMLLan.h"
+#include "shell/LanguageApply.h"
 
 #include <QCheckBox>
 #include <QComboBox>

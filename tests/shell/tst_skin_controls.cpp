@@ -1,10 +1,10 @@
-#include "FrmDebugInfo.h"
-#include "FrmInfoShow.h"
-#include "FrmShell.h"
-#include "Globals.h"
-#include "SkinButton.h"
-#include "SpeedButtonEx.h"
 #include "TestSupport.h"
+#include "core/Globals.h"
+#include "shell/FrmDebugInfo.h"
+#include "shell/FrmInfoShow.h"
+#include "shell/FrmShell.h"
+#include "shell/SkinButton.h"
+#include "shell/SpeedButtonEx.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "DMComm.h"
-#include "NumberKeyFilter.h"
-#include "SpeedButtonEx.h"
 #include "TestSupport.h"
-#include "UnitManager.h"
-#include "ValueEntry.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "lang/XMLLan.h"
+#include "shell/NumberKeyFilter.h"
+#include "shell/SpeedButtonEx.h"
+#include "shell/ValueEntry.h"
+#include "units/UnitManager.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "DMComm.h"
-#include "Globals.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
 
 #include <QDir>
 #include <QFile>

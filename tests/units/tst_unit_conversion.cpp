@@ -1,4 +1,4 @@
-#include "UnitConversion.h"
+#include "units/UnitConversion.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "DMComm.h"
 #include "TestSupport.h"
-#include "UnitConversion.h"
-#include "UnitManager.h"
+#include "core/DMComm.h"
+#include "units/UnitConversion.h"
+#include "units/UnitManager.h"
 
 #include <QtTest>
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "Languages.h"
+#include "core/Languages.h"
 
 class TXMLLan;
 class TUnitManager;

@@ -1,12 +1,12 @@
-#include "BaseClass.h"
+#include "settings/BaseClass.h"
 
-#include "DMComm.h"
-#include "FileAccess.h"
-#include "Globals.h"
-#include "Helpers.h"
-#include "IniFile.h"
-#include "UnitManager.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "core/FileAccess.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/IniFile.h"
+#include "lang/XMLLan.h"
+#include "units/UnitManager.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductLookup.h"
+#include "calc/ProductLookup.h"
 
 class TDMComm;
 

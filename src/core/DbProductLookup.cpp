@@ -1,7 +1,7 @@
-#include "DbProductLookup.h"
+#include "core/DbProductLookup.h"
 
-#include "DMComm.h"
-#include "Helpers.h"
+#include "core/DMComm.h"
+#include "core/Helpers.h"
 
 TLookupResult TDbProductLookup::open(const QString& table, const QString& id) {
     if (!IsIntegerText(id) ||

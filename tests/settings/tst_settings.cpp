@@ -1,12 +1,12 @@
-#include "BaseClass.h"
-#include "DMComm.h"
-#include "Globals.h"
-#include "Helpers.h"
-#include "IniFile.h"
-#include "Startup.h"
 #include "TestSupport.h"
-#include "UnitManager.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/IniFile.h"
+#include "core/Startup.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "units/UnitManager.h"
 
 #include <QDateTime>
 #include <QDir>
