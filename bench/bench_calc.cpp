@@ -1,11 +1,11 @@
 // Cost of one CalcCircuit call on the shipped catalogue: a typical circuit
 // (adsorption about 0.5 s, release about 0.1 s) and a slow one (release about
 // 10 s), and the share of the call spent reading products.
-#include "CalcCircuit.h"
-#include "DMComm.h"
-#include "DbProductLookup.h"
-#include "Formulas.h"
 #include "TestSupport.h"
+#include "calc/CalcCircuit.h"
+#include "calc/Formulas.h"
+#include "core/DMComm.h"
+#include "core/DbProductLookup.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

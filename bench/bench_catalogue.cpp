@@ -1,7 +1,7 @@
 // How long the catalogue takes to answer: connecting (with its integrity check)
 // and one statement opened into the shared cursor with one row read.
-#include "DMComm.h"
 #include "TestSupport.h"
+#include "core/DMComm.h"
 
 #include <QtTest>
 

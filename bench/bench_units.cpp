@@ -1,12 +1,12 @@
 // How long binding the wizard's value pairs takes: about 40 boxes and text
 // fields with their unit buttons, on a form with a few hundred other widgets,
 // once without and once with a unit scheme (one catalogue query per pair).
-#include "DMComm.h"
-#include "SpeedButtonEx.h"
 #include "TestSupport.h"
-#include "UnitManager.h"
-#include "ValueEntry.h"
-#include "XMLLan.h"
+#include "core/DMComm.h"
+#include "lang/XMLLan.h"
+#include "shell/SpeedButtonEx.h"
+#include "shell/ValueEntry.h"
+#include "units/UnitManager.h"
 
 #include <QComboBox>
 #include <QLabel>
