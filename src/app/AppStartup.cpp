@@ -86,12 +86,8 @@ int RunZavk(QApplication& app) {
     QThread::msleep(10);
     splash.reset();
 
-    if (!objects->MainShell->CreatedOk()) {
-        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(1); });
-    } else {
-        attachStartupProbe(*objects->MainShell, sinceStart);
-        objects->MainShell->show();
-    }
+    attachStartupProbe(*objects->MainShell, sinceStart);
+    objects->MainShell->show();
     const int result = app.exec();
     objects.reset();
     return result;

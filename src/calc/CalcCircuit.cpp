@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr double Atmosphere = 101.13; // kPa, as the whole program uses it
-constexpr double Euler = 2.7182;      // four decimals, as the curves have always used
-constexpr double TimeStep = 0.001;    // s, release integration and curve points
+constexpr double Atmosphere = 101.13; // kPa, the standard atmosphere of every vacuum figure
+constexpr double Euler = 2.7182;   // four decimals: the curves of stored results keep their points
+constexpr double TimeStep = 0.001; // s, release integration and curve points
 constexpr double Gravity = 9.8;
 constexpr double ReleaseGain = 1e-8 * 84.13405 * 1.185; // air mass per step × R·T, in kPa·dm³
 const int MaxSteps = int(CalcTimeBound / TimeStep);
@@ -53,15 +53,15 @@ public:
         : in_(in), out_(out), products_(products), s_(session), options_(options),
           k_(in.CircuitNum) {}
 
-    int run() {
+    TCalcStatus run() {
         if (in_.System_Cat < 1 || in_.System_Cat > 4 || SystemCategoryOfCircuit(k_) == 0)
             return CalcUnknownCircuit;
-        if (const int inputStatus = inputOutOfRange(); inputStatus != CalcDone)
+        if (const TCalcStatus inputStatus = inputOutOfRange(); inputStatus != CalcDone)
             return inputStatus;
         s_.Details = {};
         QL_ = in_.n * in_.gongjianxielouliang;
         s_.Details.QL = QL_;
-        int status = CalcDone;
+        TCalcStatus status = CalcDone;
         if (!sourcePressure(status) || !lineConductance(status) || !maximumVacuum(status) ||
             !adsorptionTime(status))
             return status;
@@ -98,14 +98,14 @@ private:
     bool fetchV3() { return fetch(v3_, in_.VA_QieHuan_ID, &TProductLookup::Valve); }
     bool fetchThrottle() { return fetch(throttle_, in_.VA_Jieliu_ID, &TProductLookup::Throttle); }
 
-    bool stop(int& status, int code) {
+    bool stop(TCalcStatus& status, TCalcStatus code) {
         status = code;
         return false;
     }
 
     // Stops with CalcNotFinite for a value that is not a finite number and with
     // CalcImpossibleResult for one that physics rules out (possible false).
-    bool physical(int& status, double value, bool possible) {
+    bool physical(TCalcStatus& status, double value, bool possible) {
         if (!std::isfinite(value))
             return stop(status, CalcNotFinite);
         if (!possible)
@@ -116,7 +116,7 @@ private:
     // Inputs no circuit can have, rejected before anything is written. NaN fails
     // every range. The throttle opening and the release supply count only where
     // the release is calculated and uses them.
-    int inputOutOfRange() const {
+    TCalcStatus inputOutOfRange() const {
         if (!(in_.n > 0))
             return CalcNoPads;
         if (!(in_.gongjianxielouliang >= 0))
@@ -144,7 +144,7 @@ private:
 
     // Absolute pressure at the source end of the vacuum line, below the atmosphere
     // by what the ejector holds at the leakage flow or by the pump level.
-    bool sourcePressure(int& status) {
+    bool sourcePressure(TCalcStatus& status) {
         const int category = in_.System_Cat;
         if (category == 1 || category == 2) {
             if (!fetchEjector())
@@ -181,7 +181,7 @@ private:
     }
 
     // Conductance of the vacuum line between pads and source.
-    bool lineConductance(int& status) {
+    bool lineConductance(TCalcStatus& status) {
         const double tube = in_.Se / 5;
         if (isOneOf(k_, {"3b", "4b", "7b", "8b"})) {
             if (!fetchV3())
@@ -203,7 +203,7 @@ private:
     }
 
     // Maximum vacuum: the pad pressure at which the leakage passes the line.
-    bool maximumVacuum(int& status) {
+    bool maximumVacuum(TCalcStatus& status) {
         const double padPressure =
             1.2 * pp_ * C3_ > QL_ ? pp_ + std::pow(QL_ / (1.2 * C3_), 2) / pp_ : QL_ / (0.6 * C3_);
         Pmax_ = Atmosphere - padPressure;
@@ -222,7 +222,7 @@ private:
     }
 
     // Working vacuum, effective flow and adsorption response time.
-    bool adsorptionTime(int& status) {
+    bool adsorptionTime(TCalcStatus& status) {
         P_ = in_.zhenkongyali >= 0 ? in_.zhenkongyali : 0.95 * Pmax_;
         const int category = in_.System_Cat;
         if (category == 1 || category == 2) {
@@ -263,7 +263,7 @@ private:
     }
 
     // Safety factor: theoretical lifting force over the workpiece weight.
-    bool safetyFactor(int& status) {
+    bool safetyFactor(TCalcStatus& status) {
         const double area = products_.PadArea(in_.PT_ID);
         const double p = in_.zhenkongyali >= 0 ? in_.zhenkongyali : Pmax_;
         if (!(in_.gongjianzhiliang > 0))
@@ -280,7 +280,7 @@ private:
     }
 
     // Air consumption of one ejector as the catalogue gives it; 0 for pumps.
-    bool airConsumption(int& status) {
+    bool airConsumption(TCalcStatus& status) {
         if (!physical(status, A_, A_ >= 0))
             return false;
         out_.kongqixiaofeiliang = A_;
@@ -288,7 +288,7 @@ private:
     }
 
     // Release conductances from the supply (C1) and from the atmosphere (C2).
-    bool releaseConductances(int& status) {
+    bool releaseConductances(TCalcStatus& status) {
         double c1 = 0;
         double c2 = 0;
         if (!rawReleaseConductances(c1, c2))
@@ -352,7 +352,7 @@ private:
 
     // Prepares the chart and integrates the pad pressure back to the atmosphere,
     // recording the release curve.
-    bool release(int& status) {
+    bool release(TCalcStatus& status) {
         TChartData& chart = s_.Chart;
         for (int series = ReleaseCurve; series <= VerticalGuide; ++series)
             chart.Series[series].clear();
@@ -462,7 +462,7 @@ private:
 
 } // namespace
 
-int CalcCircuit(const TCalcInput& input, TCalcOutput& output, TProductLookup& products,
-                TCalcSession& session, const TCalcOptions& options) {
+TCalcStatus CalcCircuit(const TCalcInput& input, TCalcOutput& output, TProductLookup& products,
+                        TCalcSession& session, const TCalcOptions& options) {
     return Calculation(input, output, products, session, options).run();
 }

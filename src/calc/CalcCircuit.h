@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CalcRecords.h"
+#include "calc/CalcStatus.h"
 #include "calc/ChartData.h"
 #include "calc/ProductLookup.h"
 
@@ -42,7 +43,7 @@ struct TCalcSession {
 };
 
 // Calculates the circuit of input, reading its products through products, into
-// output and session. Returns a TCalcStatus; on a status other than 0 the outputs
+// output and session. Returns its status; on a status other than 0 the outputs
 // written before the failing step stay, later ones keep their previous values.
-int CalcCircuit(const TCalcInput& input, TCalcOutput& output, TProductLookup& products,
-                TCalcSession& session, const TCalcOptions& options = {});
+TCalcStatus CalcCircuit(const TCalcInput& input, TCalcOutput& output, TProductLookup& products,
+                        TCalcSession& session, const TCalcOptions& options = {});

@@ -308,7 +308,7 @@ int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (const int usage = parseArguments(arguments, options, err); usage != 0)
         return usage;
     if (options.Database.isEmpty())
-        options.Database = AppPath + QStringLiteral("Data/MORELDB.db");
+        options.Database = CataloguePath();
     TDMComm db;
     if (!db.ConnectDB(options.Database, TDMComm::TOpenMode::ReadOnly)) {
         err << "zavk-cli calc: cannot open the catalogue " << TerminalSafe(options.Database) << ": "

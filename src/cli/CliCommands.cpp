@@ -33,7 +33,7 @@ QString TerminalSafe(const QString& text) {
 }
 
 int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QString databasePath = AppPath + QStringLiteral("Data/MORELDB.db");
+    QString databasePath = CataloguePath();
     for (int i = 0; i < arguments.size(); ++i) {
         if (arguments.at(i) == QLatin1String("--db") && i + 1 < arguments.size()) {
             databasePath = arguments.at(++i);

@@ -12,7 +12,7 @@ namespace {
 const char* const UnitsUsage = "usage: zavk-cli units [--db PATH] [--lang LANGUAGE] [PARAID...]\n";
 
 struct UnitsOptions {
-    QString databasePath = AppPath + QStringLiteral("Data/MORELDB.db");
+    QString databasePath = CataloguePath();
     QString language = QStringLiteral("English");
     QList<int> paraIds;
 };

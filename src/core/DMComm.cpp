@@ -122,7 +122,7 @@ TDMComm::~TDMComm() {
 }
 
 bool TDMComm::ConnectDB() {
-    return ConnectDB(AppPath + QStringLiteral("Data/MORELDB.db"));
+    return ConnectDB(CataloguePath());
 }
 
 bool TDMComm::ConnectDB(const QString& databasePath, TOpenMode mode) {

@@ -51,7 +51,7 @@ public:
 
     enum class TOpenMode { ReadWrite, ReadOnly };
 
-    // Connects to AppPath + "Data/MORELDB.db".
+    // Connects to the catalogue of the program folder, CataloguePath().
     bool ConnectDB();
     // Connects to a catalogue file; false when it is missing, not a database or damaged.
     // The file is never created; ReadOnly lets SQLite itself refuse every write.

@@ -16,6 +16,10 @@ QString SystemIniPath() {
     return AppPath + QStringLiteral("System.ini");
 }
 
+QString CataloguePath() {
+    return AppPath + QStringLiteral("Data/MORELDB.db");
+}
+
 void LoadSystemGlobals() {
     const IniFile ini(SystemIniPath());
     DefaultLanguageGlobal =

@@ -22,6 +22,8 @@ extern TOperateType OperateType;
 
 // Full path of the settings file in the program folder.
 QString SystemIniPath();
+// Full path of the product catalogue in the program folder, "Data/MORELDB.db".
+QString CataloguePath();
 
 // Reads DefaultLanguage, Version and Debug of "System.ini" into the globals above.
 void LoadSystemGlobals();

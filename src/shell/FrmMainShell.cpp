@@ -76,17 +76,12 @@ TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
     if (DMComm && !DMComm->ConnectDB())
         ShowPlainMessage(QStringLiteral("ConnectDB error!"));
 
-    try {
-        RemoveLeftoverUpdateFiles();
-        if (!BaseClass) {
-            BaseClass = new TBaseClass;
-            ownsBaseClass_ = true;
-        }
-        applyLanguage();
-        createdOk_ = true;
-    } catch (...) {
-        createdOk_ = false;
+    RemoveLeftoverUpdateFiles();
+    if (!BaseClass) {
+        ownBaseClass_ = std::make_unique<TBaseClass>();
+        BaseClass = ownBaseClass_.get();
     }
+    applyLanguage();
     labVersion->setText(QStringLiteral("Version: ") + VersionText);
     TBaseClass::RecordSysIniStamp(SystemIniPath());
     mainTitle_ = labMainTitle->text();
@@ -100,8 +95,8 @@ TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
 
 TFrmMainShell::~TFrmMainShell() {
     StartPendingUpdateScript();
-    if (ownsBaseClass_) {
-        delete BaseClass;
+    if (ownBaseClass_) {
+        ownBaseClass_.reset();
         BaseClass = nullptr;
     }
     if (FrmMainShell == this)

@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class TBaseClass;
 
 // The main window. Its creation does the program's real initialisation: the
 // catalogue connection, removal of leftover update files, the settings object
@@ -16,8 +19,6 @@ public:
     explicit TFrmMainShell(QWidget* parent = nullptr);
     ~TFrmMainShell() override;
 
-    // False when the initialisation failed; the program then ends quietly.
-    bool CreatedOk() const { return createdOk_; }
     bool CloseConfirmed() const { return closeConfirmed_; }
     const QString& MainTitle() const { return mainTitle_; }
 
@@ -53,8 +54,8 @@ private:
     QLabel* labVersion;
 
     QString mainTitle_;
-    bool createdOk_ = false;
-    bool ownsBaseClass_ = false;
+    // The settings object, unless one was installed before the window (tests).
+    std::unique_ptr<TBaseClass> ownBaseClass_;
     bool closeConfirmed_ = false;
 };
 
