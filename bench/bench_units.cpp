@@ -2,10 +2,10 @@
 // fields with their unit buttons, on a form with a few hundred other widgets,
 // once without and once with a unit scheme (one catalogue query per pair).
 #include "TestSupport.h"
+#include "controls/SpeedButtonEx.h"
+#include "controls/ValueEntry.h"
 #include "core/DMComm.h"
 #include "lang/XMLLan.h"
-#include "shell/SpeedButtonEx.h"
-#include "shell/ValueEntry.h"
 #include "units/UnitManager.h"
 
 #include <QComboBox>

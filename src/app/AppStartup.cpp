@@ -1,12 +1,12 @@
 #include "app/AppStartup.h"
 
+#include "controls/FrmDebugInfo.h"
+#include "controls/FrmHelp.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/Startup.h"
 #include "reports/FrmPrintRes.h"
 #include "shell/FrmAgree.h"
-#include "shell/FrmDebugInfo.h"
-#include "shell/FrmHelp.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 #include "wizard/FrmModelSel.h"
@@ -77,12 +77,12 @@ int RunZavk(QApplication& app) {
     if (TermsOfUseRequired() && !TFrmAgree::Ask())
         return 0;
     app.setApplicationName(QStringLiteral("ZAVK"));
-    TFrmHelp::InstallAsHelpViewer();
 
     auto splash = std::make_unique<TFrmSplash>();
     splash->show();
     QCoreApplication::processEvents();
     auto objects = CreateApplicationObjects(*splash);
+    TFrmHelp::InstallAsHelpViewer(objects->MainShell.get());
     QThread::msleep(10);
     splash.reset();
 

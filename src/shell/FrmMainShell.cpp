@@ -1,13 +1,13 @@
 #include "shell/FrmMainShell.h"
 
+#include "controls/CommonDialogs.h"
+#include "controls/Emblem.h"
+#include "controls/LanguageApply.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/Startup.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
-#include "shell/CommonDialogs.h"
-#include "shell/Emblem.h"
-#include "shell/LanguageApply.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -77,6 +77,8 @@ TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
         ShowPlainMessage(QStringLiteral("ConnectDB error!"));
 
     RemoveLeftoverUpdateFiles();
+    SetHintHandler(
+        [this](const QString& hint, QWidget* control) { ShowControlHint(hint, control); });
     if (!BaseClass) {
         ownBaseClass_ = std::make_unique<TBaseClass>();
         BaseClass = ownBaseClass_.get();
@@ -95,6 +97,7 @@ TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
 
 TFrmMainShell::~TFrmMainShell() {
     StartPendingUpdateScript();
+    SetHintHandler({});
     if (ownBaseClass_) {
         ownBaseClass_.reset();
         BaseClass = nullptr;
@@ -214,8 +217,7 @@ void TFrmMainShell::buildLayout() {
 
 void TFrmMainShell::applyLanguage() {
     const TXMLLan& lan = *BaseClass->Lan;
-    ApplyToForm(lan, this,
-                [this](const QString& hint, QWidget* control) { ShowControlHint(hint, control); });
+    ApplyToForm(lan, this, ShowHint);
     QStringList captions;
     for (const char* key : {"MSGYES", "MSGNO", "MSGOK", "MSGCANCEL"})
         captions.append(lan.GetMessageText(QLatin1String(key)));

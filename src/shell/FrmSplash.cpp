@@ -1,6 +1,6 @@
 #include "shell/FrmSplash.h"
 
-#include "shell/Emblem.h"
+#include "controls/Emblem.h"
 
 #include "core/Helpers.h"
 

@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 #include "app/AppStartup.h"
+#include "controls/CommonDialogs.h"
+#include "controls/FrmDebugInfo.h"
+#include "controls/FrmHelp.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "reports/FrmPrintRes.h"
 #include "settings/BaseClass.h"
-#include "shell/CommonDialogs.h"
 #include "shell/FrmAgree.h"
-#include "shell/FrmDebugInfo.h"
-#include "shell/FrmHelp.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 #include "wizard/FrmModelSel.h"
@@ -296,7 +296,7 @@ private slots:
         MessageRecorder messages;
         TFrmSplash splash;
         auto objects = CreateApplicationObjects(splash);
-        TFrmHelp::InstallAsHelpViewer();
+        TFrmHelp::InstallAsHelpViewer(FrmMainShell);
         FrmMainShell->show();
         QVERIFY(QTest::qWaitForWindowExposed(FrmMainShell));
         QTest::keyClick(FrmMainShell, Qt::Key_F1);

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
+#include "controls/NumberKeyFilter.h"
+#include "controls/SpeedButtonEx.h"
+#include "controls/ValueEntry.h"
 #include "core/DMComm.h"
 #include "lang/XMLLan.h"
-#include "shell/NumberKeyFilter.h"
-#include "shell/SpeedButtonEx.h"
-#include "shell/ValueEntry.h"
 #include "units/UnitManager.h"
 
 #include <QComboBox>
@@ -51,7 +51,8 @@ class TestValueEntry : public QObject {
     QList<TMessageRequest> messages_;
 
     TValueEntryContext context(int scheme = 0, bool freedom = true) {
-        return {units_.get(), lan_.get(), scheme, freedom, &hint_};
+        return {units_.get(), lan_.get(), scheme, freedom,
+                [this](const QString& text, QWidget*) { hint_.setText(text); }};
     }
 
     void typeInto(Form& form, const QString& text) {

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
+#include "controls/FrmDebugInfo.h"
+#include "controls/FrmInfoShow.h"
+#include "controls/FrmShell.h"
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
 #include "core/Globals.h"
-#include "shell/FrmDebugInfo.h"
-#include "shell/FrmInfoShow.h"
-#include "shell/FrmShell.h"
-#include "shell/SkinButton.h"
-#include "shell/SpeedButtonEx.h"
 
 #include <QApplication>
 #include <QClipboard>

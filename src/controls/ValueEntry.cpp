@@ -1,10 +1,9 @@
-#include "shell/ValueEntry.h"
+#include "controls/ValueEntry.h"
 
+#include "controls/CommonDialogs.h"
+#include "controls/SpeedButtonEx.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
-#include "shell/CommonDialogs.h"
-#include "shell/FrmMainShell.h"
-#include "shell/SpeedButtonEx.h"
 #include "units/UnitConversion.h"
 
 #include <QComboBox>
@@ -154,8 +153,7 @@ TValueEntryContext ProgramValueEntry() {
         context.SchemeID = BaseClass->DefaultSchemeID;
         context.UnitFreedom = BaseClass->UnitFreedom;
     }
-    context.HintLabel =
-        FrmMainShell ? FrmMainShell->findChild<QLabel*>(QStringLiteral("labHint")) : nullptr;
+    context.Hint = ShowHint;
     return context;
 }
 
@@ -293,8 +291,8 @@ bool CheckValueRange(const TValueEntryContext& context, QComboBox* box, QWidget*
 }
 
 void ShowParaHint(const TValueEntryContext& context) {
-    if (context.UnitFreedom && context.HintLabel)
-        context.HintLabel->setText(message(context, "UnitButtonHint"));
+    if (context.UnitFreedom && context.Hint)
+        context.Hint(message(context, "UnitButtonHint"), nullptr);
 }
 
 void ConnectValuePair(const TValueEntryContext& context, QComboBox* box, TSpeedButtonEx* button,

@@ -1,4 +1,4 @@
-#include "shell/SkinButton.h"
+#include "controls/SkinButton.h"
 
 #include "core/Globals.h"
 

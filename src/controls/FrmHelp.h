@@ -25,7 +25,7 @@ public:
     QByteArray HelpData(const QUrl& url) const;
 
     // Makes a help window (created on first use) the settings object's help viewer.
-    static void InstallAsHelpViewer();
+    static void InstallAsHelpViewer(QWidget* owner);
 
 private:
     bool openHelpFile(const QString& helpFile);

@@ -1,4 +1,4 @@
-#include "shell/SpeedButtonEx.h"
+#include "controls/SpeedButtonEx.h"
 
 namespace {
 

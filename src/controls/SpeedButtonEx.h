@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CommonDialogs.h"
+#include "controls/CommonDialogs.h"
 
 #include <QStringList>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "shell/NumberKeyFilter.h"
+#include "controls/NumberKeyFilter.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
+#include "controls/LanguageApply.h"
 #include "lang/XMLLan.h"
-#include "shell/LanguageApply.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,6 @@
-#include "shell/FrmHelp.h"
+#include "controls/FrmHelp.h"
 
 #include "settings/BaseClass.h"
-#include "shell/FrmMainShell.h"
 
 #include <QHelpEngineCore>
 #include <QImage>
@@ -89,18 +88,19 @@ QString TFrmHelp::CurrentTopicUrl() const {
     return browser_->source().toString();
 }
 
-void TFrmHelp::InstallAsHelpViewer() {
-    TBaseClass::SetHelpViewer([](const QString& helpFile, const QString& topic) {
-        static QPointer<TFrmHelp> window;
-        if (!window) {
-            // Owned by the main window, so it never keeps the program running alone.
-            window = new TFrmHelp(FrmMainShell);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-        }
-        if (window->ShowTopic(helpFile, topic)) {
-            window->show();
-            window->raise();
-            window->activateWindow();
-        }
-    });
+void TFrmHelp::InstallAsHelpViewer(QWidget* owner) {
+    TBaseClass::SetHelpViewer(
+        [owner = QPointer<QWidget>(owner)](const QString& helpFile, const QString& topic) {
+            static QPointer<TFrmHelp> window;
+            if (!window) {
+                // Owned by the main window, so it never keeps the program running alone.
+                window = new TFrmHelp(owner);
+                window->setAttribute(Qt::WA_DeleteOnClose);
+            }
+            if (window->ShowTopic(helpFile, topic)) {
+                window->show();
+                window->raise();
+                window->activateWindow();
+            }
+        });
 }

@@ -1,4 +1,4 @@
-#include "shell/LanguageApply.h"
+#include "controls/LanguageApply.h"
 
 #include "lang/XMLLan.h"
 

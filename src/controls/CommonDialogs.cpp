@@ -1,4 +1,4 @@
-#include "shell/CommonDialogs.h"
+#include "controls/CommonDialogs.h"
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
@@ -117,7 +117,21 @@ void enableCombo(QComboBox* combo, bool enable, QWidget* owner, bool clear) {
     setInputBackground(combo, enable);
 }
 
+THintHandler& hintHandler() {
+    static THintHandler handler;
+    return handler;
+}
+
 } // namespace
+
+void SetHintHandler(THintHandler handler) {
+    hintHandler() = std::move(handler);
+}
+
+void ShowHint(const QString& hint, QWidget* control) {
+    if (hintHandler())
+        hintHandler()(hint, control);
+}
 
 void SetMessageHandler(TMessageHandler handler) {
     messageHandler() = std::move(handler);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FrmShell.h"
+#include "controls/FrmShell.h"
 
 class QLabel;
 class TSkinButton;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/CommonDialogs.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -8,16 +10,16 @@ class TSpeedButtonEx;
 class TUnitManager;
 class TXMLLan;
 
-// What value entry takes from the settings object and the main window; tests
+// What value entry takes from the settings object and the status line; tests
 // give their own.
 struct TValueEntryContext {
     TUnitManager* Units = nullptr;
     const TXMLLan* Lan = nullptr;
     int SchemeID = 0;
     bool UnitFreedom = true;
-    QLabel* HintLabel = nullptr;
+    THintHandler Hint; // where the unit button's hint is shown
 };
-// The program's context: BaseClass and the main window's status label.
+// The program's context: BaseClass, and hints to the status line.
 TValueEntryContext ProgramValueEntry();
 
 // Binds a value button to a parameter and its input, and shows the parameter's

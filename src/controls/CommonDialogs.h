@@ -33,6 +33,12 @@ void ShowPlainMessage(const QString& text);
 // The message of a language key, titled "MSGMESSAGE", with ButtonCaptions.
 int ShowKeyedMessage(const QString& key, TMsgDlgType kind, TMsgDlgButtons buttons);
 
+// Where the hints of controls go: the status line of the main window, which
+// installs the handler. Without one, hints are dropped.
+using THintHandler = std::function<void(const QString& hint, QWidget* control)>;
+void SetHintHandler(THintHandler handler);
+void ShowHint(const QString& hint, QWidget* control = nullptr);
+
 // Replaces the message box, for tests that answer it; an empty handler restores it.
 using TMessageHandler = std::function<int(const TMessageRequest&)>;
 void SetMessageHandler(TMessageHandler handler);

@@ -1,10 +1,10 @@
-#include "shell/FrmInfoShow.h"
+#include "controls/FrmInfoShow.h"
 
+#include "controls/CommonDialogs.h"
+#include "controls/LanguageApply.h"
+#include "controls/SkinButton.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
-#include "shell/FrmMainShell.h"
-#include "shell/LanguageApply.h"
-#include "shell/SkinButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,10 +68,7 @@ TFrmInfoShow::TFrmInfoShow(QWidget* parent) : TFrmShell(parent) {
 void TFrmInfoShow::applyLanguage() {
     if (!BaseClass || !BaseClass->Lan)
         return;
-    ApplyToForm(*BaseClass->Lan, this, [](const QString& hint, QWidget* control) {
-        if (FrmMainShell)
-            FrmMainShell->ShowControlHint(hint, control);
-    });
+    ApplyToForm(*BaseClass->Lan, this, ShowHint);
 }
 
 void TFrmInfoShow::choose(TInfoShowChoice choice) {

@@ -1,6 +1,6 @@
-#include "shell/FrmDebugInfo.h"
+#include "controls/FrmDebugInfo.h"
 
-#include "shell/SkinButton.h"
+#include "controls/SkinButton.h"
 
 #include <QClipboard>
 #include <QFontDatabase>

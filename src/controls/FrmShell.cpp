@@ -1,7 +1,7 @@
-#include "shell/FrmShell.h"
+#include "controls/FrmShell.h"
 
+#include "controls/SkinButton.h"
 #include "settings/BaseClass.h"
-#include "shell/SkinButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
