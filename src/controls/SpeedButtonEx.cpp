@@ -1,10 +1,6 @@
 #include "controls/SpeedButtonEx.h"
 
-namespace {
-
-TSpeedButtonEx::TUnitDefaultLookup unitDefaultLookup = nullptr;
-
-} // namespace
+#include "units/UnitManager.h"
 
 TSpeedButtonEx::TSpeedButtonEx(QWidget* parent) : QToolButton(parent) {
     setAutoRaise(true);
@@ -17,11 +13,6 @@ void TSpeedButtonEx::SetItemNums(const QStringList& texts) {
 }
 
 std::optional<double> TSpeedButtonEx::DefaultValueOfShownUnit() const {
-    if (!para_ || !unitDefaultLookup)
-        return std::nullopt;
-    return unitDefaultLookup(*para_, itemIndex_);
-}
-
-void TSpeedButtonEx::SetUnitDefaultLookup(TUnitDefaultLookup lookup) {
-    unitDefaultLookup = lookup;
+    const TSinglePop* unit = para_ ? para_->Pop(itemIndex_) : nullptr;
+    return unit ? std::optional<double>(unit->DefNum) : std::nullopt;
 }

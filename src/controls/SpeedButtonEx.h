@@ -43,11 +43,6 @@ public:
     // The default value of the unit at ItemIndex of the bound parameter.
     std::optional<double> DefaultValueOfShownUnit() const override;
 
-    // How a parameter record gives the default value of one of its units; the units
-    // library, which defines the record, installs it.
-    using TUnitDefaultLookup = std::optional<double> (*)(const TSinglePara& para, int unitIndex);
-    static void SetUnitDefaultLookup(TUnitDefaultLookup lookup);
-
 private:
     int itemIndex_ = 0;
     int defaultItemIndex_ = 0;

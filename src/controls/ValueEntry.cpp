@@ -21,11 +21,6 @@ QString message(const TValueEntryContext& context, const char* key) {
     return context.Lan ? context.Lan->GetMessageText(QLatin1String(key)) : QString();
 }
 
-std::optional<double> defaultOfUnit(const TSinglePara& para, int unitIndex) {
-    const TSinglePop* unit = para.Pop(unitIndex);
-    return unit ? std::optional<double>(unit->DefNum) : std::nullopt;
-}
-
 const TSinglePop* shownUnit(const TSpeedButtonEx* button) {
     return button && button->Para() ? button->Para()->Pop(button->ItemIndex()) : nullptr;
 }
@@ -105,7 +100,6 @@ TSinglePara* bindButton(const TValueEntryContext& context, int paraId, QWidget* 
     TSinglePara* para = context.Units ? context.Units->FindParameter(paraId) : nullptr;
     if (!para || !input || !button)
         return nullptr;
-    TSpeedButtonEx::SetUnitDefaultLookup(&defaultOfUnit);
     button->SetPara(para);
     auto* hint = dynamic_cast<HintOnMouseMove*>(button->property(HintProperty).value<QObject*>());
     if (hint) {

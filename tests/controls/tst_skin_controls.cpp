@@ -5,6 +5,7 @@
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/Globals.h"
+#include "units/UnitManager.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -115,8 +116,15 @@ protected:
     void CloseButtonHovered() override { ++closeHovers; }
 };
 
-std::optional<double> fakeUnitDefault(const TSinglePara&, int unitIndex) {
-    return 10.0 * unitIndex + 0.5;
+// A parameter whose unit i has the default value 10·i + 0.5.
+TSinglePara paraWithUnitDefaults() {
+    TSinglePara para;
+    for (int i = 0; i < 4; ++i) {
+        TSinglePop unit;
+        unit.DefNum = 10.0 * i + 0.5;
+        para.Pops.append(unit);
+    }
+    return para;
 }
 
 QString screenshotFolder() {
@@ -412,23 +420,20 @@ private slots:
         QCOMPARE(button.DefaultItemIndex(), 0);
         QVERIFY(button.ItemNums().isEmpty());
         QVERIFY(!button.Para() && !button.LinkedCombo() && !button.LinkedEdit());
-        TSpeedButtonEx::SetUnitDefaultLookup(fakeUnitDefault);
         QCOMPARE(button.DefaultValueOfShownUnit(), std::nullopt);
-        TSpeedButtonEx::SetUnitDefaultLookup(nullptr);
 
         button.SetItemNums({"10", "20", "10", "5"});
         QCOMPARE(button.ItemNums(), QStringList({"10", "20", "5"}));
     }
 
     void pairedComboTakesTheDefaultOfTheUnitItsButtonShows() {
-        TSpeedButtonEx::SetUnitDefaultLookup(fakeUnitDefault);
         QWidget owner;
         auto* combo = new QComboBox(&owner);
         combo->setEditable(true);
         auto* button = new TSpeedButtonEx(&owner);
         combo->setProperty("tag", owner.findChildren<QWidget*>().indexOf(button));
-        int record = 0; // stands for a parameter record the lookup does not read
-        button->SetPara(reinterpret_cast<TSinglePara*>(&record));
+        TSinglePara para = paraWithUnitDefaults();
+        button->SetPara(&para);
         button->SetItemIndex(2);
 
         EnableInput(combo, false, &owner, true);
@@ -436,7 +441,6 @@ private slots:
         EnableInput(combo, true, &owner, false);
         QVERIFY(button->isEnabled());
         QCOMPARE(combo->currentText(), QString("20.5"));
-        TSpeedButtonEx::SetUnitDefaultLookup(nullptr);
     }
 
     void screenshots() {
