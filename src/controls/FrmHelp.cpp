@@ -2,8 +2,10 @@
 
 #include "settings/BaseClass.h"
 
+#include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -38,10 +40,16 @@ TFrmHelp::TFrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(QStringLiteral("ZAVK - Help"));
     resize(760, 600);
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("LblHelpNotice"));
+    notice_->setStyleSheet(QStringLiteral("background:#fff4d6; color:#5a4300; padding:6px 10px"));
+    notice_->hide();
     browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("BrowserHelp"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(notice_);
     layout->addWidget(browser_);
 }
 
@@ -81,6 +89,13 @@ bool TFrmHelp::ShowTopic(const QString& helpFile, const QString& topic) {
     if (HelpData(url).isEmpty())
         return false;
     browser_->setSource(url);
+    const QString language = BaseClass ? BaseClass->Language : QString();
+    const bool otherLanguage =
+        !language.isEmpty() && QFileInfo(helpFile).completeBaseName() != language;
+    notice_->setText(
+        QStringLiteral("The help is not available in %1 yet; the English help is shown.")
+            .arg(language));
+    notice_->setVisible(otherLanguage);
     return true;
 }
 

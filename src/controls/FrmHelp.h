@@ -5,11 +5,13 @@
 #include <memory>
 
 class QHelpEngineCore;
+class QLabel;
 class QTemporaryDir;
 class QTextBrowser;
 
 // The help window: shows a topic of a compiled help file (.qch) of the current
-// language, follows its links and shows its pictures.
+// language, follows its links and shows its pictures. While a language has no
+// help file of its own, the English one is shown with a line that says so.
 class TFrmHelp : public QWidget {
     Q_OBJECT
 public:
@@ -34,5 +36,6 @@ private:
     std::unique_ptr<QHelpEngineCore> engine_;
     QString helpFile_;
     QString namespace_;
+    QLabel* notice_;
     QTextBrowser* browser_;
 };

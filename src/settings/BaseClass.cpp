@@ -93,8 +93,18 @@ void TBaseClass::ApplyInstallLanguage() {
 }
 
 bool TBaseClass::UsesNamedHelpTopics() const {
-    return Language == QLatin1String("French") || Language == QLatin1String("Spanish") ||
-           Language == QLatin1String("German") || Language == QLatin1String("Italian");
+    const bool named = Language == QLatin1String("French") ||
+                       Language == QLatin1String("Spanish") ||
+                       Language == QLatin1String("German") || Language == QLatin1String("Italian");
+    return named && HelpInOwnLanguage();
+}
+
+bool TBaseClass::HelpInOwnLanguage() const {
+    return QFileInfo(ownHelpFilePath()).isFile();
+}
+
+QString TBaseClass::ownHelpFilePath() const {
+    return AppPath + QStringLiteral("HELP/") + Language + QStringLiteral(".qch");
 }
 
 QString TBaseClass::LanguageFilePath() const {
@@ -102,7 +112,7 @@ QString TBaseClass::LanguageFilePath() const {
 }
 
 QString TBaseClass::HelpFilePath() const {
-    return AppPath + QStringLiteral("HELP/") + Language + QStringLiteral(".qch");
+    return HelpInOwnLanguage() ? ownHelpFilePath() : AppPath + QStringLiteral("HELP/English.qch");
 }
 
 void TBaseClass::ShowHelp(const QString& topic) const {

@@ -34,11 +34,15 @@ public:
     int StartNum = 0;
 
     static int LanguageLcid(const QString& languageName) { return ::LanguageLcid(languageName); }
-    // French, Spanish, German and Italian help files use named topics; the others numbered ones.
+    // French, Spanish, German and Italian help files use named topics; the others,
+    // and the English help shown in their place, numbered ones.
     bool UsesNamedHelpTopics() const;
+    // True when the current language has its own help file.
+    bool HelpInOwnLanguage() const;
     // Path of the current language's file, AppPath + "Language/" + Language + ".xml".
     QString LanguageFilePath() const;
-    // Path of the current language's help file, AppPath + "HELP/" + Language + ".qch".
+    // The help file shown: AppPath + "HELP/" + Language + ".qch", or the English one
+    // while the language has none of its own.
     QString HelpFilePath() const;
     // Opens the help file at the topic through the installed viewer; a missing file does nothing.
     void ShowHelp(const QString& topic) const;
@@ -57,6 +61,7 @@ public:
     static void SetHelpViewer(HelpViewer viewer);
 
 private:
+    QString ownHelpFilePath() const;
     void LoadSettings();
     void ApplyInstallLanguage();
 };

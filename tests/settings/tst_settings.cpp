@@ -217,19 +217,26 @@ private slots:
         QVERIFY(!QFileInfo::exists(SystemIniPath()));
     }
 
-    void helpOpensTheLanguagesHelpFileOnlyWhenItExists() {
+    // Until a language has its own help file, the English one is shown, with
+    // English (numbered) topics.
+    void helpFallsBackToEnglishUntilTheLanguageHasItsOwn() {
         TempProgramFolder folder;
         folder.copyLanguages();
         folder.writeFile("System.ini", "[System]\nDefaultLanguage=Spanish\n");
         TBaseClass settings;
-        QVERIFY(settings.UsesNamedHelpTopics());
         QStringList calls;
         TBaseClass::SetHelpViewer(
             [&calls](const QString& file, const QString& topic) { calls << file << topic; });
-        settings.HelpTopic = "pantalla-de-menu.html";
-        settings.ShowCurrentHelp();
-        QVERIFY(calls.isEmpty());
+        settings.ShowHelp("1.htm");
+        QVERIFY(calls.isEmpty()); // no help file at all
+        folder.writeFile("HELP/English.qch", "x");
+        QVERIFY(!settings.UsesNamedHelpTopics());
+        settings.ShowHelp("1.htm");
+        QCOMPARE(calls, QStringList({folder.file("HELP/English.qch"), "1.htm"}));
         folder.writeFile("HELP/Spanish.qch", "x");
+        QVERIFY(settings.UsesNamedHelpTopics());
+        calls.clear();
+        settings.HelpTopic = "pantalla-de-menu.html";
         settings.ShowCurrentHelp();
         QCOMPARE(calls, QStringList({folder.file("HELP/Spanish.qch"), "pantalla-de-menu.html"}));
         TBaseClass::SetHelpViewer({});
