@@ -74,8 +74,19 @@ int RunZavk(QApplication& app) {
     sinceStart.start();
     AppPath = QCoreApplication::applicationDirPath() + '/';
     LoadSystemGlobals();
-    if (TermsOfUseRequired() && !TFrmAgree::Ask())
-        return 0;
+    if (TermsOfUseRequired()) {
+        // Offscreen nobody could answer the terms: say so instead of waiting for ever.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            std::fprintf(stderr,
+                         "ZAVK: the terms of use must be accepted on a screen at the first "
+                         "start.\nStart it once with a display, or set DisplayAgree=0 in "
+                         "section [System] of %s.\n",
+                         qPrintable(SystemIniPath()));
+            return 2;
+        }
+        if (!TFrmAgree::Ask())
+            return 0;
+    }
     app.setApplicationName(QStringLiteral("ZAVK"));
 
     auto splash = std::make_unique<TFrmSplash>();

@@ -1,5 +1,6 @@
 #include "core/Globals.h"
 
+#include "core/Helpers.h"
 #include "core/IniFile.h"
 #include "core/Languages.h"
 
@@ -24,6 +25,7 @@ void LoadSystemGlobals() {
     const IniFile ini(SystemIniPath());
     DefaultLanguageGlobal =
         KnownLanguageOrEnglish(ini.readString("System", "DefaultLanguage", "English"));
-    VersionText = ini.readString("System", "Version", "0");
+    // Without a Version key the program's own version shows, the one of the splash.
+    VersionText = ini.readString("System", "Version", ProgramVersionText());
     DebugMode = ini.readBool("System", "Debug", false);
 }

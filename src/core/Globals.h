@@ -25,5 +25,6 @@ QString SystemIniPath();
 // Full path of the product catalogue in the program folder, "Data/MORELDB.db".
 QString CataloguePath();
 
-// Reads DefaultLanguage, Version and Debug of "System.ini" into the globals above.
+// Reads DefaultLanguage, Version (default: the program's version) and Debug of
+// "System.ini" into the globals above.
 void LoadSystemGlobals();

@@ -69,6 +69,36 @@ private slots:
         QVERIFY(result.err.contains("xvfb-run"));
     }
 
+    // Answers that need no display, and a first start that nobody could answer.
+    void programAnswersWithoutAWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "usage: ZAVK"
+                                << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "ZAVK 1."
+                                   << "";
+        QTest::newRow("first start offscreen") << QStringList{} << 2 << ""
+                                               << "DisplayAgree=0";
+    }
+    void programAnswersWithoutAWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        TempProgramFolder folder;
+        folder.copyLanguages();
+        QVERIFY(QFile::copy(Program, folder.file("ZAVK")));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        const Run result = run(folder.file("ZAVK"), arguments, environment);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(out.isEmpty() || result.out.startsWith(out), qPrintable(result.out));
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
+    }
+
     void programStartsToItsMainWindowFromACopiedProgramFolder() {
         TempProgramFolder folder;
         folder.copyCatalogue();
