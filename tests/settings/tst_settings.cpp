@@ -40,7 +40,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(SystemIniPath())); // reading never creates the file
 
         LoadSystemGlobals();
-        QCOMPARE(VersionText, QString("0"));
+        QCOMPARE(VersionText, ProgramVersionText()); // the splash shows the same
         QVERIFY(!DebugMode);
         QCOMPARE(DefaultLanguageGlobal, QString("English"));
         QVERIFY(TermsOfUseRequired());
