@@ -31,9 +31,13 @@ zavk_install_deps() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds in ZAVK_BUILD_DIR (default build/) with the given CMake options.
+# Configures and builds in ZAVK_BUILD_DIR (default build/) with the given CMake options;
+# only the targets in ZAVK_BUILD_TARGETS when it is set (./run builds the program alone).
 zavk_build() {
-    local dir="${ZAVK_BUILD_DIR:-build}"
+    local dir="${ZAVK_BUILD_DIR:-build}" targets=()
+    for target in ${ZAVK_BUILD_TARGETS:-}; do
+        targets+=(--target "$target")
+    done
     cmake -S . -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }

@@ -127,10 +127,6 @@ TSinglePara paraWithUnitDefaults() {
     return para;
 }
 
-QString screenshotFolder() {
-    return qEnvironmentVariable("ZAVK_SCREENSHOT_DIR");
-}
-
 } // namespace
 
 class TestSkinControls : public QObject {
@@ -443,121 +439,9 @@ private slots:
         QCOMPARE(combo->currentText(), QString("20.5"));
     }
 
-    void screenshots() {
-        if (screenshotFolder().isEmpty())
-            QSKIP("ZAVK_SCREENSHOT_DIR is not set");
-        saveDialogScreenshot();
-        saveButtonStrip();
-    }
-
 private:
-    void saveDialogScreenshot();
-    void saveButtonStrip();
-
     QString previousAppPath_;
 };
-
-// The dialog on a plain backdrop, so that its rounded corners show.
-void saveOnBackdrop(QWidget& dialog, const QString& name) {
-    const QPixmap shot = dialog.grab();
-    QImage canvas(shot.size() + QSize(48, 48), QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(QColor(0xd5, 0xdc, 0xe4));
-    QPainter painter(&canvas);
-    painter.drawPixmap(24, 24, shot);
-    painter.end();
-    QVERIFY(canvas.save(screenshotFolder() + '/' + name + ".png"));
-}
-
-void TestSkinControls::saveDialogScreenshot() {
-    TFrmInfoShow dialog;
-    showActive(dialog);
-    saveOnBackdrop(dialog, "skin-info-show");
-
-    TFrmDebugInfo debugInfo;
-    debugInfo.SetHelpButtonVisible(true);
-    debugInfo.resize(560, 300);
-    debugInfo.ShowTrace({"T1 = 0.412 s", "C1 = 2.75", "C2 = 0.031", "C3 = 1.8", "pp = -65.0 kPa",
-                         "Q = 38.5 l/min", "QL = 1.2 l/min"});
-    saveOnBackdrop(debugInfo, "skin-debug-info");
-}
-
-void TestSkinControls::saveButtonStrip() {
-    QImage canvas(760, 250, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(QColor(0xf4, 0xf6, 0xf8));
-    QPainter painter(&canvas);
-    QLinearGradient bar(0, 0, canvas.width(), 0);
-    bar.setColorAt(0, QColor(0x0b, 0x2a, 0x4a));
-    bar.setColorAt(1, QColor(0x14, 0x5d, 0x8c));
-    painter.fillRect(0, 0, canvas.width(), 70, bar);
-
-    const TSkinButtonStyle captionStyles[] = {sbsMin, sbsMax, sbsNormal, sbsClose, sbsHelp};
-    int x = 20;
-    for (TSkinButtonStyle style : captionStyles) {
-        for (int state = 0; state < 3; ++state) {
-            TSkinButtonLook look;
-            look.style = style;
-            look.faces = LoadSkinFaces(style);
-            look.size = look.faces.hover.size();
-            look.hovering = state > 0;
-            look.pressed = state == 2;
-            painter.save();
-            painter.translate(x, 26);
-            PaintSkinButton(painter, look);
-            painter.restore();
-            x += 26;
-        }
-        x += 62;
-    }
-
-    struct PushCase {
-        const char* caption;
-        bool hovering, pressed, downIn, enabled, picture;
-        int width;
-        Qt::Alignment alignment;
-    };
-    const PushCase cases[] = {
-        {"Normal", false, false, false, true, false, 130, Qt::AlignCenter},
-        {"Hover", true, false, false, true, false, 130, Qt::AlignCenter},
-        {"Pressed", true, true, false, true, false, 130, Qt::AlignCenter},
-        {"Down in", false, false, true, true, false, 130, Qt::AlignCenter},
-        {"Disabled", false, false, false, false, false, 130, Qt::AlignCenter},
-        {"Open history", false, false, false, true, true, 170, Qt::AlignCenter},
-        {"Settings", true, false, false, true, true, 170, Qt::AlignCenter},
-        {"Left aligned", false, false, false, true, false, 230, Qt::AlignLeft},
-        {"Selection", false, false, true, true, true, 200, Qt::AlignCenter},
-    };
-    QFont font = QApplication::font();
-    font.setPixelSize(13);
-    QPoint at(20, 95);
-    for (const PushCase& c : cases) {
-        TSkinButtonLook look;
-        look.style = sbsBtn;
-        look.faces = LoadSkinFaces(sbsBtn);
-        look.size = QSize(c.width, 34);
-        look.hovering = c.hovering;
-        look.pressed = c.pressed;
-        look.downIn = c.downIn;
-        look.enabled = c.enabled;
-        look.caption = QString::fromLatin1(c.caption);
-        look.alignment = c.alignment;
-        look.font = font;
-        if (c.picture) {
-            TSkinButton holder;
-            holder.SetPicture(documentPicture());
-            holder.SetHavePicture(true);
-            look.picture = holder.Look().picture;
-        }
-        if (at.x() + c.width > canvas.width() - 20)
-            at = QPoint(20, at.y() + 52);
-        painter.save();
-        painter.translate(at);
-        PaintSkinButton(painter, look);
-        painter.restore();
-        at.rx() += c.width + 16;
-    }
-    painter.end();
-    QVERIFY(canvas.save(screenshotFolder() + "/skin-buttons.png"));
-}
 
 QTEST_MAIN(TestSkinControls)
 #include "tst_skin_controls.moc"
