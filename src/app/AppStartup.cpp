@@ -1,8 +1,10 @@
 #include "app/AppStartup.h"
 
+#include "controls/CommonDialogs.h"
 #include "controls/FrmDebugInfo.h"
 #include "controls/FrmHelp.h"
 #include "core/DMComm.h"
+#include "core/DataFolder.h"
 #include "core/Globals.h"
 #include "core/Startup.h"
 #include "reports/FrmPrintRes.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -40,6 +43,20 @@ void attachStartupProbe(TFrmMainShell& mainShell, const QElapsedTimer& sinceStar
         // exit() rather than quit(): quitting asks every window to close, which asks the user.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     });
+}
+
+void showWriteFailure(const QString& error) {
+    ShowPlainMessage(QStringLiteral("ZAVK cannot save its settings; changes are lost when it "
+                                    "ends.\n") +
+                     error);
+}
+
+// An installation in a read-only folder keeps its settings in the user's data folder.
+void useDataFolder() {
+    SetWriteFailureHandler(showWriteFailure);
+    QString error;
+    if (!UseDataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), error))
+        ReportWriteFailure(error);
 }
 
 } // namespace
@@ -73,6 +90,8 @@ int RunZavk(QApplication& app) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     AppPath = QCoreApplication::applicationDirPath() + '/';
+    app.setApplicationName(QStringLiteral("ZAVK")); // names the user's data folder too
+    useDataFolder();
     LoadSystemGlobals();
     if (TermsOfUseRequired()) {
         // Offscreen nobody could answer the terms: say so instead of waiting for ever.
@@ -87,7 +106,6 @@ int RunZavk(QApplication& app) {
         if (!TFrmAgree::Ask())
             return 0;
     }
-    app.setApplicationName(QStringLiteral("ZAVK"));
 
     auto splash = std::make_unique<TFrmSplash>();
     splash->show();

@@ -1,5 +1,6 @@
 #include "core/Globals.h"
 
+#include "core/DataFolder.h"
 #include "core/Helpers.h"
 #include "core/IniFile.h"
 #include "core/Languages.h"
@@ -14,11 +15,11 @@ QString ButtonCaptions;
 TOperateType OperateType = TOperateType::otSelect;
 
 QString SystemIniPath() {
-    return AppPath + QStringLiteral("System.ini");
+    return DataPath() + QStringLiteral("System.ini");
 }
 
 QString CataloguePath() {
-    return AppPath + QStringLiteral("Data/MORELDB.db");
+    return DataPath() + QStringLiteral("Data/MORELDB.db");
 }
 
 void LoadSystemGlobals() {

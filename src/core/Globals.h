@@ -20,9 +20,9 @@ extern QString ButtonCaptions;
 enum class TOperateType { otSelect, otCalc };
 extern TOperateType OperateType;
 
-// Full path of the settings file in the program folder.
+// Full path of the settings file in the data folder (core/DataFolder.h).
 QString SystemIniPath();
-// Full path of the product catalogue in the program folder, "Data/MORELDB.db".
+// Full path of the product catalogue in the data folder, "Data/MORELDB.db".
 QString CataloguePath();
 
 // Reads DefaultLanguage, Version (default: the program's version) and Debug of

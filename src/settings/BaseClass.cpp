@@ -1,6 +1,7 @@
 #include "settings/BaseClass.h"
 
 #include "core/DMComm.h"
+#include "core/DataFolder.h"
 #include "core/FileAccess.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
@@ -84,12 +85,16 @@ void TBaseClass::ApplyInstallLanguage() {
     if (index >= 0)
         name = Available[index] ? QLatin1String(LanguageNames[index]) : QLatin1String("English");
     if (name != Language) {
-        if (!ini.writeString(SystemSection, "DefaultLanguage", name))
+        if (!ini.writeString(SystemSection, "DefaultLanguage", name)) {
+            ReportWriteFailure(ini.errorString());
             return;
+        }
         Language = DefaultLanguage = name;
     }
     if (ini.writeInteger(SystemSection, "StartNum", 1))
         StartNum = 1;
+    else
+        ReportWriteFailure(ini.errorString());
 }
 
 bool TBaseClass::UsesNamedHelpTopics() const {

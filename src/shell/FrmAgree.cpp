@@ -1,5 +1,6 @@
 #include "shell/FrmAgree.h"
 
+#include "core/DataFolder.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "lang/XMLLan.h"
@@ -61,9 +62,11 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
 }
 
 void TFrmAgree::accept() {
-    if (chkDontShow->isChecked())
-        IniFile(SystemIniPath())
-            .writeInteger(QStringLiteral("System"), QStringLiteral("DisplayAgree"), 0);
+    if (chkDontShow->isChecked()) {
+        IniFile settings(SystemIniPath());
+        if (!settings.writeInteger(QStringLiteral("System"), QStringLiteral("DisplayAgree"), 0))
+            ReportWriteFailure(settings.errorString());
+    }
     QDialog::accept();
 }
 

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "core/DMComm.h"
+#include "core/DataFolder.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "core/IniFile.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -243,6 +246,39 @@ private slots:
 
         settings.Language = "Japanese";
         QVERIFY(!settings.UsesNamedHelpTopics());
+    }
+
+    // A program folder the user cannot write keeps its settings in the user's data
+    // folder: filled from the shipped files at the first start, reused after.
+    void readOnlyProgramFolderUsesTheUsersDataFolder() {
+        TempProgramFolder folder;
+        folder.writeFile("System.ini", "[System]\nAreaProduct=2\n");
+        folder.writeFile("Data/MORELDB.db", "catalogue");
+        QTemporaryDir user;
+        const QString userFolder = user.filePath("share/ZAVK");
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(folder.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QString ignored;
+            UseDataFolder(QString(), ignored);
+        });
+        QString error;
+        QVERIFY(UseDataFolder(userFolder, error)); // writable: the program folder itself
+        QCOMPARE(DataPath(), folder.path());
+
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY2(UseDataFolder(userFolder, error), qPrintable(error));
+        QCOMPARE(SystemIniPath(), userFolder + "/System.ini");
+        QCOMPARE(IniFile(SystemIniPath()).readInteger("System", "AreaProduct", 0), 2);
+        QCOMPARE(CataloguePath(), userFolder + "/Data/MORELDB.db");
+        QVERIFY(IniFile(SystemIniPath()).writeInteger("System", "DisplayAgree", 0));
+        QVERIFY(UseDataFolder(userFolder, error)); // the next start keeps the user's copy
+        QVERIFY(!TermsOfUseRequired());
+
+        QFile(user.filePath("file")).open(QIODevice::WriteOnly); // no folder can be made in it
+        QVERIFY(!UseDataFolder(user.filePath("file/ZAVK"), error));
+        QVERIFY2(error.contains("cannot be written"), qPrintable(error));
+        QCOMPARE(DataPath(), folder.path()); // still runs, read-only
     }
 
     void languageIdentifiers() {
