@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLayout>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -24,6 +25,7 @@
 namespace {
 
 constexpr int SplashStep = 20;
+constexpr qint64 SplashWaitNs = 10'000'000;
 
 template <typename T> T* created(std::unique_ptr<T>& owner, T*& global, TFrmSplash& splash) {
     owner = std::make_unique<T>();
@@ -43,6 +45,20 @@ void attachStartupProbe(TFrmMainShell& mainShell, const QElapsedTimer& sinceStar
         // exit() rather than quit(): quitting asks every window to close, which asks the user.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     });
+}
+
+// The splash stays up for 10 ms after the objects are created. Meanwhile the hidden
+// main window is polished and laid out (which loads its fonts), so that showing it
+// afterwards is quick; the wait is no shorter for it.
+void waitWithSplashLayingOut(QWidget& mainWindow) {
+    QElapsedTimer waited;
+    waited.start();
+    mainWindow.ensurePolished();
+    if (QLayout* layout = mainWindow.layout())
+        layout->activate();
+    const qint64 leftNs = SplashWaitNs - waited.nsecsElapsed();
+    if (leftNs > 0)
+        QThread::usleep(static_cast<unsigned long>(leftNs / 1000));
 }
 
 void showWriteFailure(const QString& error) {
@@ -112,7 +128,7 @@ int RunZavk(QApplication& app) {
     QCoreApplication::processEvents();
     auto objects = CreateApplicationObjects(*splash);
     TFrmHelp::InstallAsHelpViewer(objects->MainShell.get());
-    QThread::msleep(10);
+    waitWithSplashLayingOut(*objects->MainShell);
     splash.reset();
 
     attachStartupProbe(*objects->MainShell, sinceStart);

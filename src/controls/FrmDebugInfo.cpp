@@ -33,7 +33,6 @@ TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : TFrmShell(parent) {
     MemDebug->setObjectName(QStringLiteral("MemDebug"));
     MemDebug->setReadOnly(true);
     MemDebug->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MemDebug->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     BtnCopy = pushButton("BtnCopy", QStringLiteral("Copy"), ClientPanel());
     Button1 = pushButton("Button1", QStringLiteral("Continue"), ClientPanel());
     connect(BtnCopy, &TSkinButton::clicked, this,
@@ -51,7 +50,22 @@ TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : TFrmShell(parent) {
     resize(720, 520);
 }
 
+// The fixed-pitch font is set when the window is first shown: loading it costs a
+// font engine, and the program creates this window hidden at start-up.
+void TFrmDebugInfo::useFixedFont() {
+    if (fixedFontSet_)
+        return;
+    MemDebug->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    fixedFontSet_ = true;
+}
+
+void TFrmDebugInfo::showEvent(QShowEvent* event) {
+    useFixedFont();
+    TFrmShell::showEvent(event);
+}
+
 void TFrmDebugInfo::ShowTrace(const QStringList& lines) {
+    useFixedFont();
     MemDebug->setPlainText(lines.join('\n'));
     show();
     raise();

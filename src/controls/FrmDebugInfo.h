@@ -13,10 +13,16 @@ public:
     explicit TFrmDebugInfo(QWidget* parent = nullptr);
     void ShowTrace(const QStringList& lines);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void useFixedFont();
+
     QPlainTextEdit* MemDebug;
     TSkinButton* BtnCopy;
     TSkinButton* Button1;
+    bool fixedFontSet_ = false;
 };
 
 extern TFrmDebugInfo* FrmDebugInfo;
