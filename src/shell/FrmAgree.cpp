@@ -22,17 +22,18 @@ QString text(const TXMLLan& lan, const char* item, const QString& designed) {
 
 } // namespace
 
-TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
+TFrmAgree::TFrmAgree(QWidget* parent) : TFrmShell(parent) {
     setObjectName(QStringLiteral("FrmAgree"));
     const TXMLLan lan(AppPath + QStringLiteral("Language/") + DefaultLanguageGlobal +
                       QStringLiteral(".xml"));
     setWindowTitle(text(lan, "FrmAgree.Caption", QStringLiteral("ZAVK - Terms of use")));
-    resize(520, 320);
+    resize(560, 380);
 
-    auto* heading = new QLabel(text(lan, "LblAgree.Caption", QStringLiteral("Terms of use")), this);
+    auto* heading =
+        new QLabel(text(lan, "LblAgree.Caption", QStringLiteral("Terms of use")), ClientPanel());
     heading->setObjectName(QStringLiteral("LblAgree"));
     heading->setStyleSheet(QStringLiteral("font-size:18px;font-weight:600;color:#0b2a4a"));
-    auto* terms = new QTextBrowser(this);
+    auto* terms = new QTextBrowser(ClientPanel());
     terms->setObjectName(QStringLiteral("MemAgree"));
     terms->setPlainText(text(
         lan, "MemAgree.Caption",
@@ -42,9 +43,9 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
                        "relying on it. The authors accept no liability for damage that arises "
                        "from the use of the results.")));
     chkDontShow = new QCheckBox(
-        text(lan, "chkDontShow.Caption", QStringLiteral("Do not show this again")), this);
+        text(lan, "chkDontShow.Caption", QStringLiteral("Do not show this again")), ClientPanel());
     chkDontShow->setObjectName(QStringLiteral("chkDontShow"));
-    auto* buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox(ClientPanel());
     QPushButton* accept = buttons->addButton(
         text(lan, "btnAccept.Caption", QStringLiteral("Accept")), QDialogButtonBox::AcceptRole);
     accept->setObjectName(QStringLiteral("btnAccept"));
@@ -54,7 +55,7 @@ TFrmAgree::TFrmAgree(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(ClientPanel());
     layout->addWidget(heading);
     layout->addWidget(terms, 1);
     layout->addWidget(chkDontShow);

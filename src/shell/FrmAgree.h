@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/FrmShell.h"
 
 class QCheckBox;
 
 // The terms-of-use screen shown before start-up while "System.ini" asks for it.
 // Declining ends the program; accepting with "do not show again" checked writes
 // DisplayAgree=0.
-class TFrmAgree : public QDialog {
+class TFrmAgree : public TFrmShell {
     Q_OBJECT
 public:
     explicit TFrmAgree(QWidget* parent = nullptr);
