@@ -141,7 +141,7 @@ QString jsonString(const QString& text) {
     for (const QChar c : text) {
         if (c == '"' || c == '\\')
             quoted += '\\' + QString(c);
-        else if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+        else if (IsControlCharacter(c))
             quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             quoted += c;

@@ -23,9 +23,8 @@ QString TerminalSafe(const QString& text) {
     QString safe;
     safe.reserve(text.size());
     for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
-            safe += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        if (IsControlCharacter(c))
+            safe += QStringLiteral("\\x%1").arg(int(c.unicode()), 2, 16, QLatin1Char('0'));
         else
             safe += c;
     }

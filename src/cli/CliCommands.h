@@ -10,6 +10,11 @@ int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
 // Every table of the catalogue, in the order `zavk-cli info` lists them.
 extern const QStringList CatalogueTables;
 
+// C0 controls, DEL and the C1 range: characters a terminal may act on.
+inline bool IsControlCharacter(QChar c) {
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
 // Text from a file, the catalogue or the command line made safe to print on a
 // terminal: control characters (ESC, BEL, the C1 range, DEL) are shown as \xNN
 // instead of being sent, so a file cannot drive the user's terminal.

@@ -2,7 +2,6 @@
 
 #include "settings/BaseClass.h"
 
-#include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QImage>
 #include <QLabel>
@@ -89,13 +88,12 @@ bool TFrmHelp::ShowTopic(const QString& helpFile, const QString& topic) {
     if (HelpData(url).isEmpty())
         return false;
     browser_->setSource(url);
-    const QString language = BaseClass ? BaseClass->Language : QString();
-    const bool otherLanguage =
-        !language.isEmpty() && QFileInfo(helpFile).completeBaseName() != language;
-    notice_->setText(
-        QStringLiteral("The help is not available in %1 yet; the English help is shown.")
-            .arg(language));
-    notice_->setVisible(otherLanguage);
+    const bool englishInstead = BaseClass && !BaseClass->HelpInOwnLanguage();
+    if (englishInstead)
+        notice_->setText(
+            QStringLiteral("The help is not available in %1 yet; the English help is shown.")
+                .arg(BaseClass->Language));
+    notice_->setVisible(englishInstead);
     return true;
 }
 

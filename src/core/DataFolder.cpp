@@ -1,5 +1,6 @@
 #include "core/DataFolder.h"
 
+#include "core/FileAccess.h"
 #include "core/Globals.h"
 
 #include <QDir>
@@ -36,9 +37,7 @@ bool seed(const QString& folder, QString& error) {
 
 bool FolderWritable(const QString& folder) {
     const QFileInfo info(folder);
-    constexpr auto anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isDir() && info.isWritable() && (info.permissions() & anyWrite);
+    return info.isDir() && info.isWritable() && HasWritePermissionBit(folder);
 }
 
 bool UseDataFolder(const QString& userFolder, QString& error) {

@@ -17,8 +17,8 @@ bool UseDataFolder(const QString& userFolder, QString& error);
 // The folder chosen, with a trailing "/"; AppPath unless UseDataFolder chose another.
 QString DataPath();
 
-// True when the folder may be written: it has a write permission bit (also for
-// root, who could write it anyway) and the process may write it.
+// True when the folder may be written: it has a write permission bit and the
+// process may write it.
 bool FolderWritable(const QString& folder);
 
 // Reports a settings write that failed, through the handler the window layer

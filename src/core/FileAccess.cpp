@@ -34,10 +34,13 @@ int openRegularFile(const QString& path, QString& error) {
     return fd;
 }
 
-constexpr auto AnyWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
 } // namespace
+
+bool HasWritePermissionBit(const QString& path) {
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return QFileInfo(path).permissions() & anyWrite;
+}
 
 bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& content, QString& error) {
     content.clear();
@@ -70,7 +73,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& content, QString
         error = QStringLiteral("%1 is not a regular file").arg(path);
         return false;
     }
-    if (info.exists() && !(info.permissions() & AnyWrite)) {
+    if (info.exists() && !HasWritePermissionBit(path)) {
         error = QStringLiteral("%1 is read-only").arg(path);
         return false;
     }

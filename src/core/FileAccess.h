@@ -14,6 +14,10 @@
 // link cannot fill the memory. False with a message in error otherwise.
 bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& content, QString& error);
 
+// True when the file or folder has a write permission bit. One without any counts
+// as read-only, also for root, who could write it anyway.
+bool HasWritePermissionBit(const QString& path);
+
 // Replaces the file at path with content, atomically: either the new content is
 // complete on disk, or the old file is left as it was. Refused when an existing
 // file has no write permission bit (also for root) or is not a regular file.

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <utility>
 
@@ -68,31 +70,24 @@ IniFile::Encoding detectEncoding(const QByteArray& raw) {
     return {};
 }
 
+QStringConverter::Encoding utf16(const IniFile::Encoding& encoding) {
+    return encoding.kind == IniFile::Encoding::Utf16LE ? QStringConverter::Utf16LE
+                                                       : QStringConverter::Utf16BE;
+}
+
 QByteArray toUtf8(const QByteArray& raw, const IniFile::Encoding& encoding) {
     const QByteArray body = raw.mid(encoding.byteOrderMark.size());
     if (encoding.kind == IniFile::Encoding::Utf8)
         return body;
-    const bool little = encoding.kind == IniFile::Encoding::Utf16LE;
-    QString text(body.size() / 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto low = uchar(body[2 * i + (little ? 0 : 1)]);
-        const auto high = uchar(body[2 * i + (little ? 1 : 0)]);
-        text[i] = QChar(char16_t(low | high << 8));
-    }
-    return text.toUtf8();
+    QStringDecoder decode(utf16(encoding), QStringConverter::Flag::ConvertInitialBom);
+    return QString(decode(body)).toUtf8();
 }
 
 QByteArray fromUtf8(const QByteArray& text, const IniFile::Encoding& encoding) {
     if (encoding.kind == IniFile::Encoding::Utf8)
         return encoding.byteOrderMark + text;
-    const bool little = encoding.kind == IniFile::Encoding::Utf16LE;
-    QByteArray raw = encoding.byteOrderMark;
-    for (const QChar c : QString::fromUtf8(text)) {
-        const char low = char(c.unicode() & 0xFF);
-        const char high = char(c.unicode() >> 8);
-        raw.append(little ? low : high).append(little ? high : low);
-    }
-    return raw;
+    QStringEncoder encode(utf16(encoding));
+    return encoding.byteOrderMark + QByteArray(encode(QString::fromUtf8(text)));
 }
 
 // Lines end with CR LF, LF or a lone CR; the first line end found is the file's.

@@ -1,3 +1,4 @@
+#include "SamplePictures.h"
 #include "TestSupport.h"
 #include "controls/FrmDebugInfo.h"
 #include "controls/FrmInfoShow.h"
@@ -67,18 +68,6 @@ QRgb darkestPixel(const QImage& image) {
             if (qAlpha(image.pixel(x, y)) == 255 && qGray(image.pixel(x, y)) < qGray(darkest))
                 darkest = image.pixel(x, y);
     return darkest;
-}
-
-// A small document icon on the magenta that stands for "transparent".
-QPixmap documentPicture() {
-    QImage image(20, 22, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 255));
-    QPainter painter(&image);
-    painter.fillRect(3, 1, 14, 20, QColor(0x14, 0x5d, 0x8c));
-    painter.fillRect(4, 2, 12, 18, Qt::white);
-    for (int y = 6; y <= 16; y += 3)
-        painter.fillRect(6, y, 8, 1, QColor(0x14, 0x5d, 0x8c));
-    return QPixmap::fromImage(image);
 }
 
 // A caption whose strokes are wider than a pixel, so some pixels show the pure text colour.

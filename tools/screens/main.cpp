@@ -2,6 +2,7 @@
 // them without starting the program. Run it offscreen:
 //   QT_QPA_PLATFORM=offscreen zavk-screens OUTPUT_FOLDER
 // The windows read the build's program folder; they change no file in it.
+#include "SamplePictures.h"
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
 #include "controls/FrmDebugInfo.h"
@@ -48,18 +49,6 @@ void showActive(QWidget& window) {
     while (!window.isActiveWindow() && waited.elapsed() < 2000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QCoreApplication::processEvents();
-}
-
-// A small document icon on the magenta that stands for "transparent".
-QPixmap documentPicture() {
-    QImage image(20, 22, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 255));
-    QPainter painter(&image);
-    painter.fillRect(3, 1, 14, 20, QColor(0x14, 0x5d, 0x8c));
-    painter.fillRect(4, 2, 12, 18, Qt::white);
-    for (int y = 6; y <= 16; y += 3)
-        painter.fillRect(6, y, 8, 1, QColor(0x14, 0x5d, 0x8c));
-    return QPixmap::fromImage(image);
 }
 
 // The dialog on a plain backdrop, so that its rounded corners show.
