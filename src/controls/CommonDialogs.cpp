@@ -31,6 +31,11 @@ TFolderBrowser& folderBrowser() {
     return browser;
 }
 
+TFileChooser& fileChooser() {
+    static TFileChooser chooser;
+    return chooser;
+}
+
 const QColor DisabledInputColour(212, 208, 200);
 
 int showMessageBox(const TMessageRequest& request) {
@@ -225,4 +230,17 @@ bool BrowseForFolder(const QString& title, const QString& rootFolder, QString& p
         return false;
     path = QFileInfo(*chosen).absoluteFilePath();
     return true;
+}
+
+void SetFileChooser(TFileChooser chooser) {
+    fileChooser() = std::move(chooser);
+}
+
+std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& filter) {
+    if (fileChooser())
+        return fileChooser()(filter);
+    const QString file = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    if (file.isNull())
+        return std::nullopt;
+    return file;
 }

@@ -73,3 +73,10 @@ bool BrowseForFolder(const QString& title, const QString& rootFolder, QString& p
 using TFolderBrowser =
     std::function<std::optional<QString>(const QString& title, const QString& startFolder)>;
 void SetFolderBrowser(TFolderBrowser browser);
+
+// Asks for a file to open with the file filter ("Text (*.txt)"); nothing when the
+// user cancelled.
+std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& filter);
+// Replaces the file-open dialog, for tests; an empty chooser restores the real one.
+using TFileChooser = std::function<std::optional<QString>(const QString& filter)>;
+void SetFileChooser(TFileChooser chooser);

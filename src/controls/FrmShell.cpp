@@ -3,13 +3,12 @@
 #include "controls/SkinButton.h"
 #include "settings/BaseClass.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -142,10 +141,14 @@ void TFrmShell::HelpButtonClicked() {
         BaseClass->ShowCurrentHelp();
 }
 
-void TFrmShell::renewOutline() {
+QRegion RoundedWindowRegion(QSize size, qreal radius) {
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), CornerRadius, CornerRadius);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    outline.addRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);
+    return QRegion(outline.toFillPolygon().toPolygon());
+}
+
+void TFrmShell::renewOutline() {
+    setMask(RoundedWindowRegion(size(), CornerRadius));
     outline_->setGeometry(rect());
     outline_->raise();
 }
@@ -168,31 +171,6 @@ bool TFrmShell::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// Dragging the caption bar moves the window: through the window system where it
-// offers that, otherwise by following the mouse here.
 bool TFrmShell::handleCaptionMouse(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton)
-            return false;
-        QWindow* window = windowHandle();
-        if (window && window->startSystemMove())
-            return true;
-        dragOffset_ = mouse->globalPosition().toPoint() - pos();
-        return true;
-    }
-    case QEvent::MouseMove:
-        if (!dragOffset_)
-            return false;
-        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - *dragOffset_);
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (!dragOffset_)
-            return false;
-        dragOffset_.reset();
-        return true;
-    default:
-        return false;
-    }
+    return drag_.Handle(this, event, TWindowDrag::Kind::Move);
 }

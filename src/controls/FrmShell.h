@@ -1,11 +1,16 @@
 #pragma once
 
+#include "controls/WindowDrag.h"
+
 #include <QDialog>
 
-#include <optional>
-
 class QLabel;
+class QRegion;
 class TSkinButton;
+
+// The region of a window of that size with its corners rounded to the radius:
+// the window mask of the program's frameless windows.
+QRegion RoundedWindowRegion(QSize size, qreal radius);
 
 // The common frame of the program's dialogs: a borderless window with rounded
 // corners, a dark caption bar showing the window title, a skinned close button and
@@ -52,6 +57,5 @@ private:
     TSkinButton* sbClose;
     TSkinButton* sbHelp;
     QWidget* outline_;
-    // Mouse position relative to the window while it is moved by hand.
-    std::optional<QPoint> dragOffset_;
+    TWindowDrag drag_;
 };

@@ -82,7 +82,9 @@ Kind kindOf(QWidget* w) {
     return Kind::Other;
 }
 
-// Forwards a control's hint to the handler while the mouse is over it.
+// Forwards a control's hint to the handler while the mouse is over it, and an
+// empty hint when the mouse leaves it. A disabled control shows no tooltip: its
+// hint would describe an action it cannot do.
 class HintForwarder : public QObject {
 public:
     static constexpr const char* Name = "zavkHintForwarder";
@@ -93,11 +95,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Enter) {
-            auto* control = static_cast<QWidget*>(watched);
+        auto* control = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::Enter:
             handler_(control->toolTip(), control);
+            return false;
+        case QEvent::Leave:
+            handler_(QString(), control);
+            return false;
+        case QEvent::ToolTip:
+            return !control->isEnabled();
+        default:
+            return false;
         }
-        return false;
     }
 
 private:

@@ -7,8 +7,8 @@
 class QWidget;
 class TXMLLan;
 
-// Receives a control's hint when the mouse enters the control; the main window
-// shows it in its status line.
+// Receives a control's hint when the mouse enters the control, and an empty hint
+// when it leaves; the main window shows it in its status line.
 using THintHandler = std::function<void(const QString& hint, QWidget* control)>;
 
 // Applies the language file to a screen: the screen's font family, then for each

@@ -206,6 +206,13 @@ bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THisto
     return Reader(content, fileName, error).read(calc);
 }
 
+bool IsHistoryFile(const QString& path) {
+    QByteArray content;
+    QString reason;
+    return ReadRegularFile(path, IniFile::MaxFileSize, content, reason) &&
+           HistorySection(content).value(QStringLiteral("SoftName")) == QLatin1String("ZAVK1");
+}
+
 bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& error) {
     if (!QFileInfo(path).exists())
         return failUnreadable(path, QStringLiteral("no such file"), error);

@@ -39,6 +39,10 @@ struct THistoryProduct {
     QString Id;
 };
 
+// True when path is a readable file whose key SoftName of section "History" is
+// exactly "ZAVK1": a history file of this program.
+bool IsHistoryFile(const QString& path);
+
 // Reads the keys of section "History" of the file at path the way the program
 // reads history files back: key names in any letter case, the first occurrence
 // counts, values trimmed, "." or "," as decimal separator. Only what a

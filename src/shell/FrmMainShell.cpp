@@ -1,20 +1,22 @@
 #include "shell/FrmMainShell.h"
 
 #include "controls/CommonDialogs.h"
-#include "controls/Emblem.h"
 #include "controls/LanguageApply.h"
+#include "controls/SkinButton.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/Startup.h"
 #include "lang/XMLLan.h"
+#include "results/HistoryFile.h"
 #include "settings/BaseClass.h"
+#include "shell/FrmLanguageSetting.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPushButton>
-#include <QShortcut>
+#include <QProgressBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -22,55 +24,66 @@ TFrmMainShell* FrmMainShell = nullptr;
 
 namespace {
 
-// The start page's banner: a light panel with the emblem in its lower right part.
-class BannerPanel : public QWidget {
-public:
-    using QWidget::QWidget;
+constexpr QSize StartPictureSize{712, 592};
+constexpr int ColumnWidth = 232;
+constexpr int ButtonHeight = 40;
+constexpr int ModeButtonHeight = 52;
+constexpr int PageMargin = 20;
 
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QWidget::paintEvent(event);
-        QPainter painter(this);
-        const qreal side = qMin(width() * 0.4, height() * 0.45);
-        const QRectF box(width() - side - 40, height() - side * 0.8, side, side);
-        PaintGripperEmblem(painter, box, QColor(0x14, 0x5d, 0x8c, 200),
-                           QColor(0x0b, 0x2a, 0x4a, 170));
-    }
+// The wizard's selection labels and the buttons they belong to.
+const std::pair<const char*, const char*> SelectionLabels[] = {
+    {"LblPTsel", "BtnPTsel"},
+    {"LblTubesel", "BtnTubesel"},
+    {"LblEJsel", "BtnEJsel"},
+    {"LblGongyingVAsel", "BtnGongyingVAsel"},
+    {"lblPohuaiVAsel", "BtnPohuaiVAsel"},
+    {"lblQiehuanVAsel", "BtnQiehuanVAsel"},
+    {"lbljieliuVAsel", "BtnjieliuVAsel"},
 };
 
-const char* const StyleSheet = R"(
-#panTop { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #0b2a4a, stop:1 #145d8c); }
-#labMainTitle { color: white; font-size: 18px; font-weight: 600; }
-#panCenter { background: white; }
-#panBanner { background: qlineargradient(x1:0,y1:0,x2:1,y2:1, stop:0 #e8f2fb, stop:1 #cfe3f5);
-             border-radius: 10px; }
-#labBannerTitle { color: #0b2a4a; font-size: 30px; font-weight: 700; }
-#labBannerText { color: #35506b; font-size: 14px; }
-#panDown { background: #e9edf2; border-top: 1px solid #c9d2dc; }
-#labHint, #labVersion { color: #35506b; }
-QPushButton { min-height: 34px; padding: 0 14px; border: 1px solid #b5c4d3; border-radius: 6px;
-              background: #f7f9fb; color: #0b2a4a; font-size: 14px; text-align: left; }
-QPushButton:hover { background: #e3eef8; border-color: #145d8c; }
-QPushButton:checked { background: #145d8c; color: white; border-color: #0b2a4a; }
-QPushButton:disabled { color: #9aa8b6; background: #f1f3f5; border-color: #d9e0e7; }
-)";
-
-QPushButton* makeButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
+TSkinButton* pushButton(const char* name, const QString& caption, QWidget* parent, int height) {
+    auto* button = new TSkinButton(parent);
     button->setObjectName(QLatin1String(name));
+    button->SetSkinButtonStyle(sbsBtn);
+    button->SetCaption(caption);
+    button->setFixedHeight(height);
     button->setCursor(Qt::PointingHandCursor);
+    QFont font;
+    font.setPixelSize(15);
+    button->setFont(font);
     return button;
+}
+
+QString helpTopic(const char* named, const char* numbered) {
+    const bool useNamed = BaseClass && BaseClass->UsesNamedHelpTopics();
+    return QLatin1String(useNamed ? named : numbered);
+}
+
+// True for a wizard's selection label whose selection button is disabled: its hint
+// would offer a choice the user cannot make.
+bool isBlockedSelectionLabel(const QWidget* control) {
+    for (const auto& [label, button] : SelectionLabels) {
+        if (control->objectName() != QLatin1String(label))
+            continue;
+        const auto* pair = control->window()->findChild<QWidget*>(QLatin1String(button));
+        return pair && !pair->isEnabled();
+    }
+    return false;
 }
 
 } // namespace
 
-TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
+TFrmMainShell::TFrmMainShell(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     FrmMainShell = this;
     setObjectName(QStringLiteral("FrmMainShell"));
     setWindowTitle(QStringLiteral("ZAVK"));
-    buildLayout();
-    resize(1024, 738);
-    setMinimumSize(1015, 700);
+    buildFrame();
+    buildStartPage();
+    createCaptionButtons();
+    connectButtons();
+    setMinimumSize(MinimumSize);
+    setGeometry(QRect(QPoint(0, 0), DesignSize));
     nbMainShell->setCurrentIndex(0);
 
     if (DMComm && !DMComm->ConnectDB())
@@ -86,13 +99,15 @@ TFrmMainShell::TFrmMainShell(QWidget* parent) : QWidget(parent) {
     applyLanguage();
     labVersion->setText(QStringLiteral("Version: ") + VersionText);
     TBaseClass::RecordSysIniStamp(SystemIniPath());
-    mainTitle_ = labMainTitle->text();
 
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] {
+    auto* helpAct = new QAction(this);
+    helpAct->setObjectName(QStringLiteral("HelpAct"));
+    helpAct->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(helpAct, &QAction::triggered, this, [] {
         if (BaseClass)
             BaseClass->ShowCurrentHelp();
     });
+    addAction(helpAct);
 }
 
 TFrmMainShell::~TFrmMainShell() {
@@ -106,113 +121,94 @@ TFrmMainShell::~TFrmMainShell() {
         FrmMainShell = nullptr;
 }
 
-void TFrmMainShell::buildLayout() {
-    setStyleSheet(QLatin1String(StyleSheet));
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-
-    panTop = new QWidget(this);
-    panTop->setObjectName(QStringLiteral("panTop"));
-    panTop->setAttribute(Qt::WA_StyledBackground);
-    panTop->setFixedHeight(47);
-    labMainTitle = new QLabel(QStringLiteral("ZAVK"), panTop);
-    labMainTitle->setObjectName(QStringLiteral("labMainTitle"));
-    auto* topLayout = new QHBoxLayout(panTop);
-    topLayout->setContentsMargins(16, 0, 16, 0);
-    topLayout->addWidget(labMainTitle);
-    root->addWidget(panTop);
-
-    nbMainShell = new QStackedWidget(this);
+void TFrmMainShell::buildStartPage() {
+    nbMainShell = new QStackedWidget;
     nbMainShell->setObjectName(QStringLiteral("nbMainShell"));
-    auto* panCenter = new QWidget(nbMainShell);
+    scbMain->setWidget(nbMainShell);
+    panCenter = new QWidget(nbMainShell);
     panCenter->setObjectName(QStringLiteral("panCenter"));
-    panCenter->setAttribute(Qt::WA_StyledBackground);
-    auto* panWorkPage = new QWidget(nbMainShell);
+    QPalette white = panCenter->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panCenter->setPalette(white);
+    panCenter->setAutoFillBackground(true);
+    panWorkPage = new QWidget(nbMainShell);
     panWorkPage->setObjectName(QStringLiteral("panWorkPage"));
     nbMainShell->addWidget(panCenter);
     nbMainShell->addWidget(panWorkPage);
-    root->addWidget(nbMainShell, 1);
-
-    auto* banner = new BannerPanel(panCenter);
-    banner->setObjectName(QStringLiteral("panBanner"));
-    banner->setAttribute(Qt::WA_StyledBackground);
-    auto* bannerTitle = new QLabel(QStringLiteral("ZAVK"), banner);
-    bannerTitle->setObjectName(QStringLiteral("labBannerTitle"));
-    auto* bannerText = new QLabel(
-        QStringLiteral("Design vacuum gripping circuits: suction pads, tubing, ejectors or "
-                       "vacuum units and valves, with their response times."),
-        banner);
-    bannerText->setObjectName(QStringLiteral("labBannerText"));
-    bannerText->setWordWrap(true);
-    auto* bannerLayout = new QVBoxLayout(banner);
-    bannerLayout->setContentsMargins(40, 40, 40, 40);
-    bannerLayout->addStretch();
-    bannerLayout->addWidget(bannerTitle);
-    bannerLayout->addWidget(bannerText);
-    bannerLayout->addStretch(2);
-
-    skbActuatorSelect =
-        makeButton("skbActuatorSelect", QStringLiteral("Equipment selection"), panCenter);
-    skbActuatorCalc =
-        makeButton("skbActuatorCalc", QStringLiteral("Characteristic calculation"), panCenter);
-    for (QPushButton* mode : {skbActuatorSelect, skbActuatorCalc})
-        mode->setCheckable(true);
-    skbActuatorSelect->setChecked(true);
-    connect(skbActuatorSelect, &QPushButton::clicked, this, [this] { setOperateType(true); });
-    connect(skbActuatorCalc, &QPushButton::clicked, this, [this] { setOperateType(false); });
-    skbNew = makeButton("skbNew", QStringLiteral("New"), panCenter);
-    skbHistory = makeButton("skbHistory", QStringLiteral("Open history"), panCenter);
-    skbOtherSet = makeButton("skbOtherSet", QStringLiteral("Settings"), panCenter);
-    sbkHelp = makeButton("sbkHelp", QStringLiteral("Help"), panCenter);
-    skbUpdate = makeButton("skbUpdate", QStringLiteral("Data update"), panCenter);
-    sbExit = makeButton("sbExit", QStringLiteral("Exit"), panCenter);
-    // The wizard, the history files and the settings dialog are not part of this build yet.
-    for (QPushButton* later : {skbNew, skbHistory, skbOtherSet})
-        later->setEnabled(false);
-    connect(sbkHelp, &QPushButton::clicked, this, [] {
-        if (BaseClass)
-            BaseClass->ShowHelp(BaseClass->UsesNamedHelpTopics()
-                                    ? QStringLiteral("acuerdo-de-licencia-del-programa.html")
-                                    : QStringLiteral("1.htm"));
+    connect(nbMainShell, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page == 0)
+            ShowMainPage();
     });
-    connect(sbExit, &QPushButton::clicked, this, &QWidget::close);
-    LblSelect = new QLabel(QStringLiteral("Equipment selection"), panCenter);
+
+    ImgMain = new QLabel(panCenter);
+    ImgMain->setObjectName(QStringLiteral("ImgMain"));
+    ImgMain->setFixedSize(StartPictureSize);
+    Gue1 = new QProgressBar(panCenter);
+    Gue1->setObjectName(QStringLiteral("Gue1"));
+    Gue1->hide();
+
+    auto* page = new QHBoxLayout(panCenter);
+    page->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+    page->setSpacing(PageMargin);
+    page->addStretch();
+    page->addWidget(ImgMain, 0, Qt::AlignVCenter);
+    page->addWidget(buildButtonColumn(panCenter), 0, Qt::AlignVCenter);
+    page->addStretch();
+}
+
+// The right-hand column: the mode, what to do in it, and the program's commands. It
+// keeps one width in every language.
+QWidget* TFrmMainShell::buildButtonColumn(QWidget* parent) {
+    auto* column = new QWidget(parent);
+    column->setObjectName(QStringLiteral("panButtons"));
+    column->setFixedSize(ColumnWidth, StartPictureSize.height());
+    skbActuatorSelect = pushButton("skbActuatorSelect", QStringLiteral("Equipment selection"),
+                                   column, ModeButtonHeight);
+    skbActuatorCalc = pushButton("skbActuatorCalc", QStringLiteral("Characteristic calculation"),
+                                 column, ModeButtonHeight);
+    skbActuatorSelect->SetDownIn(true);
+    skbNew = pushButton("skbNew", QStringLiteral("New"), column, ButtonHeight);
+    skbHistory = pushButton("skbHistory", QStringLiteral("Open history"), column, ButtonHeight);
+    LblSelect = new QLabel(QStringLiteral("Equipment selection"), column);
     LblSelect->setObjectName(QStringLiteral("LblSelect"));
-    LblCalculat = new QLabel(QStringLiteral("Characteristic calculation"), panCenter);
+    LblCalculat = new QLabel(QStringLiteral("Characteristic calculation"), column);
     LblCalculat->setObjectName(QStringLiteral("LblCalculat"));
     LblSelect->hide();
     LblCalculat->hide();
+    skbOtherSet = pushButton("skbOtherSet", QStringLiteral("Settings"), column, ButtonHeight);
+    sbkHelp = pushButton("sbkHelp", QStringLiteral("Help"), column, ButtonHeight);
+    skbUpdate = pushButton("skbUpdate", QStringLiteral("Data update"), column, ButtonHeight);
+    sbExit = pushButton("sbExit", QStringLiteral("Exit"), column, ButtonHeight);
 
-    auto* column = new QVBoxLayout;
-    column->setSpacing(10);
-    for (QPushButton* button : {skbActuatorSelect, skbActuatorCalc})
-        column->addWidget(button);
-    column->addSpacing(24);
-    for (QPushButton* button : {skbNew, skbHistory})
-        column->addWidget(button);
-    column->addStretch();
-    for (QPushButton* button : {skbOtherSet, sbkHelp, skbUpdate, sbExit})
-        column->addWidget(button);
-    auto* centerLayout = new QHBoxLayout(panCenter);
-    centerLayout->setContentsMargins(24, 24, 24, 24);
-    centerLayout->setSpacing(24);
-    centerLayout->addWidget(banner, 1);
-    centerLayout->addLayout(column);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(skbActuatorSelect);
+    layout->addWidget(skbActuatorCalc);
+    layout->addSpacing(14);
+    layout->addWidget(skbNew);
+    layout->addWidget(skbHistory);
+    layout->addStretch();
+    for (TSkinButton* button : {skbOtherSet, sbkHelp, skbUpdate, sbExit})
+        layout->addWidget(button);
+    return column;
+}
 
-    auto* panDown = new QWidget(this);
-    panDown->setObjectName(QStringLiteral("panDown"));
-    panDown->setAttribute(Qt::WA_StyledBackground);
-    panDown->setFixedHeight(21);
-    labHint = new QLabel(panDown);
-    labHint->setObjectName(QStringLiteral("labHint"));
-    labVersion = new QLabel(panDown);
-    labVersion->setObjectName(QStringLiteral("labVersion"));
-    auto* downLayout = new QHBoxLayout(panDown);
-    downLayout->setContentsMargins(8, 0, 12, 0);
-    downLayout->addWidget(labHint, 1);
-    downLayout->addWidget(labVersion);
-    root->addWidget(panDown);
+void TFrmMainShell::connectButtons() {
+    connect(skbActuatorSelect, &TSkinButton::clicked, this, [this] { setOperateType(true); });
+    connect(skbActuatorCalc, &TSkinButton::clicked, this, [this] { setOperateType(false); });
+    // The wizard arrives with the selection pages; until then the button says so.
+    connect(skbNew, &TSkinButton::clicked, this, [] {
+        ShowPlainMessage(QStringLiteral("Starting a new run is not available in this version "
+                                        "yet."));
+    });
+    connect(skbHistory, &TSkinButton::clicked, this, &TFrmMainShell::openHistory);
+    connect(skbOtherSet, &TSkinButton::clicked, this, &TFrmMainShell::showSettings);
+    connect(sbkHelp, &TSkinButton::clicked, this, [] {
+        if (BaseClass)
+            BaseClass->ShowHelp(helpTopic("acuerdo-de-licencia-del-programa.html", "1.htm"));
+    });
+    connect(sbExit, &TSkinButton::clicked, this, &QWidget::close);
 }
 
 void TFrmMainShell::applyLanguage() {
@@ -222,6 +218,8 @@ void TFrmMainShell::applyLanguage() {
     for (const char* key : {"MSGYES", "MSGNO", "MSGOK", "MSGCANCEL"})
         captions.append(lan.GetMessageText(QLatin1String(key)));
     ButtonCaptions = captions.join(';');
+    mainTitle_ = labMainTitle->text();
+    setOperateType(OperateType == TOperateType::otSelect);
     if (lan.LoadError().isEmpty())
         return;
     const QString outcome = lan.FallbackUsed()
@@ -234,21 +232,65 @@ void TFrmMainShell::applyLanguage() {
 
 void TFrmMainShell::setOperateType(bool select) {
     OperateType = select ? TOperateType::otSelect : TOperateType::otCalc;
-    skbActuatorSelect->setChecked(select);
-    skbActuatorCalc->setChecked(!select);
+    skbActuatorSelect->SetDownIn(select);
+    skbActuatorCalc->SetDownIn(!select);
+    const QString key = select ? QStringLiteral("skbNew.Hint") : QStringLiteral("skbNew2.Hint");
+    if (const auto hint = BaseClass->Lan->FindFormItem(objectName(), key))
+        skbNew->setToolTip(*hint);
 }
 
-void TFrmMainShell::ShowControlHint(const QString& hint, QWidget*) {
-    labHint->setText(hint);
+void TFrmMainShell::ShowMainPage() {
+    nbMainShell->setCurrentIndex(0);
+    labMainTitle->setText(mainTitle_);
+    const bool select = OperateType == TOperateType::otSelect;
+    skbActuatorSelect->SetDownIn(select);
+    skbActuatorCalc->SetDownIn(!select);
+}
+
+void TFrmMainShell::ShowControlHint(const QString& hint, QWidget* control) {
+    const bool silent = control && (!control->isEnabled() || isBlockedSelectionLabel(control));
+    labHint->setText(silent ? QString() : hint);
+}
+
+void TFrmMainShell::openHistory() {
+    const bool select = OperateType == TOperateType::otSelect;
+    const QString pattern = select ? QStringLiteral("*.SEL") : QStringLiteral("*.CAL");
+    const std::optional<QString> chosen = ChooseFileToOpen(
+        this, pattern + QStringLiteral(" (") + pattern + ' ' + pattern.toLower() + ')');
+    if (!chosen)
+        return;
+    if (chosen->trimmed().isEmpty()) {
+        ShowKeyedMessage(QStringLiteral("MSG0031"), TMsgDlgType::mtWarning, mbOK);
+        return;
+    }
+    if (!IsHistoryFile(*chosen)) {
+        ShowKeyedMessage(QStringLiteral("MSG0032"), TMsgDlgType::mtWarning, mbOK);
+        return;
+    }
+    // Loading a run into the wizard arrives with the result page.
+    ShowPlainMessage(QStringLiteral("Opening history files is not available in this version "
+                                    "yet."));
+}
+
+void TFrmMainShell::showSettings() {
+    if (TFrmLanguageSetting::Ask(this))
+        applyLanguage();
+    LoadSystemGlobals();
+    BaseClass->HelpTopic = helpTopic("pantalla-de-menu.html", "4.htm");
 }
 
 void TFrmMainShell::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Coming back from the task bar is not a new show: the help topic stays.
+    if (event->spontaneous())
+        return;
+    placeFrame();
+    LoadImageFile(ImgMain, QStringLiteral("img\\"), QStringLiteral("Main"), true);
     if (BaseClass)
-        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
-                                   ? QStringLiteral("pantalla-de-menu.html")
-                                   : QStringLiteral("4.htm");
+        BaseClass->HelpTopic = helpTopic("pantalla-de-menu.html", "4.htm");
     sbkHelp->setEnabled(true);
+    skbHistory->setEnabled(true);
+    // The online update is not offered from this window.
     skbUpdate->setEnabled(false);
     emit shown();
 }

@@ -103,6 +103,7 @@ private slots:
         TempProgramFolder folder;
         folder.copyCatalogue();
         folder.copyLanguages();
+        folder.copyPictures();
         QVERIFY(QFile::copy(Program, folder.file("ZAVK")));
         folder.writeFile("System.ini", "[System]\r\nDisplayAgree=0\r\n");
         folder.writeFile("update.sh", "touch ran\n");

@@ -1,8 +1,10 @@
+#include "MessageRecorder.h"
 #include "TestSupport.h"
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
 #include "controls/FrmDebugInfo.h"
 #include "controls/FrmHelp.h"
+#include "controls/SkinButton.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
@@ -26,25 +28,6 @@
 #include <QtTest>
 
 namespace {
-
-// Answers every message box with a fixed result and remembers what was asked.
-struct MessageRecorder {
-    QList<TMessageRequest> requests;
-    int answer = mrOk;
-    MessageRecorder() {
-        SetMessageHandler([this](const TMessageRequest& request) {
-            requests.append(request);
-            return answer;
-        });
-    }
-    ~MessageRecorder() { SetMessageHandler({}); }
-    QStringList texts() const {
-        QStringList result;
-        for (const auto& request : requests)
-            result.append(request.text);
-        return result;
-    }
-};
 
 // A value button that shows a unit whose default value is 0.25 unless told otherwise.
 class FakeUnitButton : public QWidget, public TUnitDefaultSource {
@@ -364,7 +347,7 @@ private slots:
         auto objects = CreateApplicationObjects(splash);
         QCOMPARE(messages.requests.size(), 2); // no catalogue here, then the language
         QVERIFY(messages.texts().last().contains(folder.file("Language/German.xml")));
-        QCOMPARE(FrmMainShell->findChild<QAbstractButton*>("sbExit")->text(), QString("Exit"));
+        QCOMPARE(FrmMainShell->findChild<TSkinButton*>("sbExit")->Caption(), QString("Exit"));
     }
 
     void languageMessageSaysWhatIsUsedInstead_data() {
@@ -390,59 +373,6 @@ private slots:
         QVERIFY(!text.contains("English is used"));
         for (const QString& name : named)
             QVERIFY2(text.contains(name), qPrintable(name));
-    }
-
-    void closeQuestionNoKeepsTheWindowYesClosesIt() {
-        TempProgramFolder folder;
-        folder.copyCatalogue();
-        folder.copyLanguages();
-        MessageRecorder messages;
-        TFrmSplash splash;
-        auto objects = CreateApplicationObjects(splash);
-        TFrmMainShell& window = *FrmMainShell;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        messages.answer = mrNo;
-        window.findChild<QAbstractButton*>("sbExit")->click();
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.CloseConfirmed());
-        QCOMPARE(messages.requests.size(), 1);
-        const TMessageRequest question = messages.requests.first();
-        QCOMPARE(question.text,
-                 QString("Do you want to quit ZAVK?\rResults that were not saved are lost."));
-        QCOMPARE(question.title, QString("ZAVK"));
-        QCOMPARE(question.buttons, mbYes | mbNo);
-        QCOMPARE(question.kind, TMsgDlgType::mtWarning);
-        QCOMPARE(question.captions, QString("Yes;No;OK;Cancel"));
-
-        messages.answer = mrYes;
-        QVERIFY(window.close());
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.CloseConfirmed());
-        window.show();
-        QVERIFY(window.close()); // confirmed once: no second question
-        QCOMPARE(messages.requests.size(), 2);
-    }
-
-    void modeButtonsSetTheOperateType() {
-        TempProgramFolder folder;
-        folder.copyLanguages();
-        MessageRecorder messages;
-        TFrmSplash splash;
-        auto objects = CreateApplicationObjects(splash);
-        auto* select = FrmMainShell->findChild<QAbstractButton*>("skbActuatorSelect");
-        auto* calc = FrmMainShell->findChild<QAbstractButton*>("skbActuatorCalc");
-        QVERIFY(select->isChecked());
-        calc->click();
-        QCOMPARE(OperateType, TOperateType::otCalc);
-        QVERIFY(!select->isChecked());
-        QVERIFY(calc->isChecked());
-        calc->click(); // pressing the pressed mode keeps it
-        QVERIFY(calc->isChecked());
-        select->click();
-        QCOMPARE(OperateType, TOperateType::otSelect);
-        QVERIFY(!calc->isChecked());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -43,6 +44,16 @@ void TempProgramFolder::copyLanguages() const {
     const QDir source(QStringLiteral(ZAVK_TEST_LANGUAGE_DIR));
     for (const QString& name : source.entryList({"*.xml"}, QDir::Files))
         QVERIFY(QFile::copy(source.filePath(name), file("Language/" + name)));
+}
+
+void TempProgramFolder::copyPictures() const {
+    const QDir source(QStringLiteral(ZAVK_PROGRAM_DIR "/Img"));
+    QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString relative = "Img/" + source.relativeFilePath(files.next());
+        QDir().mkpath(QFileInfo(file(relative)).path());
+        QVERIFY(QFile::copy(files.filePath(), file(relative)));
+    }
 }
 
 TinyDisk::TinyDisk(int kibibytes) {

@@ -55,6 +55,8 @@ public:
     QByteArray readFile(const QString& relative) const;
     void copyCatalogue() const;
     void copyLanguages() const;
+    // The pictures the build drew: the start picture and the skin.
+    void copyPictures() const;
 
 private:
     QTemporaryDir dir_;

@@ -1,9 +1,14 @@
-// Draws the faces of the skinned buttons as PNG files into the folder given as the
-// only argument: the caption-bar buttons (light glyphs for the dark blue caption
-// bar) and the general push button, each in its normal, hover ("Move") and
-// pressed ("Down") state. A button draws its pressed face over its hover face.
+// Draws the program's pictures into the picture folder given as the only argument:
+// into its Skin/ folder the faces of the skinned buttons as PNG files, the
+// caption-bar buttons (light glyphs for the dark blue caption bar) and the general
+// push button, each in its normal, hover ("Move") and pressed ("Down") state (a
+// button draws its pressed face over its hover face), and the main window's frame;
+// into the folder itself the start page's picture.
+
+#include "Pictures.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,8 +21,8 @@ namespace {
 enum class State { Normal, Hover, Pressed };
 
 constexpr int CaptionSide = 17;
-constexpr int PushWidth = 150;
-constexpr int PushHeight = 34;
+constexpr int PushWidth = 232;
+constexpr int PushHeight = 40;
 constexpr qreal PushRadius = 6;
 
 using Glyph = void (*)(QPainter&);
@@ -99,7 +104,7 @@ PushColours pushColours(State state) {
     case State::Hover:
         return {QColor(0xf6, 0xfa, 0xfe), QColor(0xdc, 0xe9, 0xf5), QColor(0x14, 0x5d, 0x8c)};
     case State::Pressed:
-        return {QColor(0x4f, 0x98, 0xc9), QColor(0x14, 0x5d, 0x8c), QColor(0x0b, 0x2a, 0x4a)};
+        return {QColor(0xd2, 0xe5, 0xf6), QColor(0xa4, 0xc8, 0xe8), QColor(0x14, 0x5d, 0x8c)};
     case State::Normal:
         break;
     }
@@ -126,28 +131,36 @@ QImage pushFace(State state) {
     return image;
 }
 
-bool save(const QImage& image, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (image.save(path, "PNG"))
+bool saveCaptionFaces(const QDir& folder, const QString& name, Glyph glyph, bool closes) {
+    return SavePicture(captionFace(glyph, State::Normal, closes), folder, name) &&
+           SavePicture(captionFace(glyph, State::Hover, closes), folder,
+                       name + QStringLiteral("Move")) &&
+           SavePicture(captionFace(glyph, State::Pressed, closes), folder,
+                       name + QStringLiteral("Down"));
+}
+
+} // namespace
+
+bool SavePicture(const QImage& image, const QDir& folder, const QString& name, const char* format) {
+    const bool png = qstrcmp(format, "PNG") == 0;
+    const QString path =
+        folder.filePath(name + (png ? QStringLiteral(".png") : QStringLiteral(".JPG")));
+    if (image.save(path, format, png ? -1 : 95))
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
-
-bool saveCaptionFaces(const QDir& folder, const QString& name, Glyph glyph, bool closes) {
-    return save(captionFace(glyph, State::Normal, closes), folder, name) &&
-           save(captionFace(glyph, State::Hover, closes), folder, name + QStringLiteral("Move")) &&
-           save(captionFace(glyph, State::Pressed, closes), folder, name + QStringLiteral("Down"));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // Text is drawn with the fonts of the build machine; no screen is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QDir pictures(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(pictures.filePath(QStringLiteral("Skin")));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
@@ -158,8 +171,9 @@ int main(int argc, char* argv[]) {
         saveCaptionFaces(folder, QStringLiteral("fbNormal"), drawNormalGlyph, false) &&
         saveCaptionFaces(folder, QStringLiteral("fbClose"), drawCloseGlyph, true) &&
         saveCaptionFaces(folder, QStringLiteral("fbHelp"), drawHelpGlyph, false) &&
-        save(pushFace(State::Normal), folder, QStringLiteral("btnUp")) &&
-        save(pushFace(State::Hover), folder, QStringLiteral("btnMove")) &&
-        save(pushFace(State::Pressed), folder, QStringLiteral("btnDown"));
+        SavePicture(pushFace(State::Normal), folder, QStringLiteral("btnUp")) &&
+        SavePicture(pushFace(State::Hover), folder, QStringLiteral("btnMove")) &&
+        SavePicture(pushFace(State::Pressed), folder, QStringLiteral("btnDown")) &&
+        SaveFramePictures(folder) && SaveStartPicture(pictures);
     return written ? 0 : 1;
 }
