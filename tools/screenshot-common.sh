@@ -3,7 +3,7 @@
 # zavk_screenshot PROGRAM_FOLDER OUTPUT_PNG
 zavk_screenshot() {
     local folder=$1 png=$2
-    xvfb-run -a -s "-screen 0 1100x800x24" bash -c "
+    xvfb-run -a -s "-screen 0 1100x800x24 -wr" bash -c "
         '$folder/ZAVK' & pid=\$!
         sleep 3
         import -window root -crop 1024x738+0+0 '$png'

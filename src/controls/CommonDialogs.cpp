@@ -38,6 +38,19 @@ TFileChooser& fileChooser() {
 
 const QColor DisabledInputColour(212, 208, 200);
 
+// The window a message belongs to: the active one, else the visible window that
+// was active before (a closed dialog leaves no active window behind on some
+// platforms), so that a message opens over the same window every time.
+QWidget* messageParent() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::Window)
+            return window;
+    }
+    return nullptr;
+}
+
 int showMessageBox(const TMessageRequest& request) {
     const QMessageBox::Icon icon = request.kind == TMsgDlgType::mtWarning ? QMessageBox::Warning
                                    : request.kind == TMsgDlgType::mtConfirmation
@@ -52,7 +65,7 @@ int showMessageBox(const TMessageRequest& request) {
         buttons |= QMessageBox::Ok;
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
-    QMessageBox box(icon, request.title, text, buttons, QApplication::activeWindow());
+    QMessageBox box(icon, request.title, text, buttons, messageParent());
     if (!request.captions.isEmpty()) {
         const std::pair<QMessageBox::StandardButton, int> pieces[] = {
             {QMessageBox::Yes, 1}, {QMessageBox::No, 2}, {QMessageBox::Ok, 3}};

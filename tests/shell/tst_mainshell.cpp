@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QToolTip>
@@ -284,6 +286,27 @@ private slots:
         window.show();
         QVERIFY(window.close()); // confirmed once: no second question
         QCOMPARE(shown.messages.requests.size(), 2);
+    }
+
+    // The real message box: the same size and place at every opening, its text in
+    // the font of its buttons.
+    void quitQuestionLooksTheSameEveryTime() {
+        ShownMainWindow shown("[System]\nDefaultLanguage=Japanese\n");
+        SetMessageHandler({});
+        QList<QRect> places;
+        for (int opening = 0; opening < 2; ++opening) {
+            QTimer::singleShot(0, [&places] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                const auto* text = box->findChild<QLabel*>("qt_msgbox_label");
+                QCOMPARE(text->font().family(), box->buttons().first()->font().family());
+                places.append(box->frameGeometry());
+                box->button(QMessageBox::No)->click();
+            });
+            QVERIFY(!shown.window->close());
+        }
+        QCOMPARE(places.size(), 2);
+        QCOMPARE(places.last(), places.first());
     }
 
     void languageSettingSwitchesTheWindowAndIsKept() {

@@ -11,6 +11,7 @@
 #include "controls/SkinButton.h"
 #include "core/Globals.h"
 #include "shell/FrmAgree.h"
+#include "shell/FrmLanguageSetting.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 
@@ -176,6 +177,9 @@ void saveMainWindowAndSplash() {
     showActive(*FrmMainShell);
     save(*FrmMainShell, "main-window");
     save(splash, "splash");
+    TFrmLanguageSetting settings(FrmMainShell);
+    showActive(settings);
+    save(settings, "language-setting");
 }
 
 } // namespace
@@ -192,6 +196,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     AppPath = QStringLiteral(ZAVK_PROGRAM_DIR "/");
+    LoadSystemGlobals(); // as the program does first: the version, the default language
     // A message box would wait for a click no one gives: report it and go on.
     SetMessageHandler([](const TMessageRequest& request) {
         std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
