@@ -41,6 +41,7 @@ private slots:
         TempProgramFolder folder;
         folder.copyCatalogue();
         folder.copyLanguages();
+        folder.copyPictures();
         QVERIFY(QFile::copy(QStringLiteral(ZAVK_PROGRAM_DIR "/ZAVK"), folder.file("ZAVK")));
         folder.writeFile("System.ini", "[System]\r\nDisplayAgree=0\r\n");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
