@@ -167,18 +167,29 @@ void TFrmMainShell::renewOutline() {
     setMask(RoundedWindowRegion(size(), CornerEllipse / 2.0));
 }
 
+// The size limits: at most the screen's work area, at least the minimum size,
+// which wins on a screen smaller than that.
 void TFrmMainShell::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     renewOutline();
     placeFrame();
     if (const QScreen* screen = this->screen())
-        setMaximumSize(screen->availableGeometry().size());
+        setMaximumSize(screen->availableGeometry().size().expandedTo(MinimumSize));
 }
 
-// The maximize button shows what a click will do, whoever changed the window's state.
+// The maximize button shows what a click will do, whoever changed the window's
+// state. The check waits until the button's own click has swapped its style (the
+// state may change inside that click), so that the two do not undo each other.
 void TFrmMainShell::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        sbMax->SetSkinButtonStyle(isMaximized() ? sbsNormal : sbsMax);
+    if (event->type() == QEvent::WindowStateChange) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isMinimized())
+                    sbMax->SetSkinButtonStyle(isMaximized() ? sbsNormal : sbsMax);
+            },
+            Qt::QueuedConnection);
+    }
     QWidget::changeEvent(event);
 }
 
