@@ -1,6 +1,7 @@
 #include "calc/CalcCircuit.h"
 
 #include "calc/CalcStatus.h"
+#include "calc/CircuitTable.h"
 #include "calc/Formulas.h"
 
 #include <QStringList>
@@ -21,11 +22,6 @@ const QString SeparatorTa = QStringLiteral("------------------- Ta -------------
 
 QString number(double value) {
     return QString::number(value, 'g', 15);
-}
-
-bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
-    return std::any_of(circuits.begin(), circuits.end(),
-                       [&circuit](const char* c) { return circuit == QLatin1String(c); });
 }
 
 // A product read at most once per calculation.
@@ -51,10 +47,10 @@ public:
     Calculation(const TCalcInput& in, TCalcOutput& out, TProductLookup& products,
                 TCalcSession& session, const TCalcOptions& options)
         : in_(in), out_(out), products_(products), s_(session), options_(options),
-          k_(in.CircuitNum) {}
+          circuit_(FindCircuit(in.CircuitNum)) {}
 
     TCalcStatus run() {
-        if (in_.System_Cat < 1 || in_.System_Cat > 4 || SystemCategoryOfCircuit(k_) == 0)
+        if (in_.System_Cat < 1 || in_.System_Cat > 4 || !circuit_)
             return CalcUnknownCircuit;
         if (const TCalcStatus inputStatus = inputOutOfRange(); inputStatus != CalcDone)
             return inputStatus;
@@ -129,10 +125,10 @@ private:
             return CalcPumpLevelOutOfRange;
         if (options_.AdsorptionOnly)
             return CalcDone;
-        if (isOneOf(k_, {"1", "3", "3b", "6", "7", "7b", "9"}) && !(in_.k >= 0 && in_.k <= 1))
+        if (circuit_->ThrottleOpening && !(in_.k >= 0 && in_.k <= 1))
             return CalcThrottleOutOfRange;
-        // Circuits 2 and 5 release through the ejector only, not from the supply.
-        if (!isOneOf(k_, {"2", "5"}) && !(releaseSupply() >= 0))
+        // Circuits without a release path from the supply do not use its pressure.
+        if (circuit_->Release != TReleasePath::None && !(releaseSupply() >= 0))
             return CalcNegativeSupplyPressure;
         return CalcDone;
     }
@@ -183,18 +179,23 @@ private:
     // Conductance of the vacuum line between pads and source.
     bool lineConductance(TCalcStatus& status) {
         const double tube = in_.Se / 5;
-        if (isOneOf(k_, {"3b", "4b", "7b", "8b"})) {
+        switch (circuit_->Line) {
+        case TVacuumLine::TubeAndV3:
             if (!fetchV3())
                 return false;
             C3_ = SeriesConductance(tube, v3_.row.C2to3);
-        } else if (isOneOf(k_, {"7", "8"})) {
+            break;
+        case TVacuumLine::TubeAndV3Port:
             if (!fetchV3())
                 return false;
             C3_ = SeriesConductance(tube, v3_.row.Port == 2 ? v3_.row.C1to2 : v3_.row.C2to3);
-        } else if (k_ == QLatin1String("6")) {
+            break;
+        case TVacuumLine::TubeAndUnit:
             C3_ = SeriesConductance(tube, CU_);
-        } else {
+            break;
+        case TVacuumLine::Tube:
             C3_ = tube;
+            break;
         }
         s_.Details.C3 = C3_;
         if (!(C3_ > 0) || !std::isfinite(C3_))
@@ -311,41 +312,56 @@ private:
     }
 
     bool rawReleaseConductances(double& c1, double& c2) {
-        const double k = in_.k;
-        if (isOneOf(k_, {"1", "2", "3", "4", "5", "9", "9b"})) {
+        if (circuit_->EjectorBackflow) {
             if (!fetchEjector())
                 return false;
             c2 = ej_.row.DiuDiameter;
         }
-        if (isOneOf(k_, {"3b", "4b", "7b", "8b", "9", "9b"})) {
+        if (circuit_->ReadsV3Use) {
             if (!fetchV3())
                 return false;
             useRead_ = true;
         }
-        if (isOneOf(k_, {"1", "6"})) {
+        return rawReleaseFromSupply(c1);
+    }
+
+    // C1 of the circuit's release path; the throttle and V2 are read where it has them.
+    bool rawReleaseFromSupply(double& c1) {
+        const double k = in_.k;
+        switch (circuit_->Release) {
+        case TReleasePath::EjectorValve:
             if (!fetchEjector())
                 return false;
             c1 = ej_.row.HakaiC * k;
-        } else if (isOneOf(k_, {"3", "7"})) {
+            break;
+        case TReleasePath::ThrottleAndV2:
             if (!fetchThrottle() || !fetchV2())
                 return false;
             c1 = SeriesConductance(throttle_.row.C1to2 * k, v2_.row.C1to2);
-        } else if (isOneOf(k_, {"4", "8"})) {
+            break;
+        case TReleasePath::V2:
             if (!fetchV2())
                 return false;
             c1 = v2_.row.C1to2;
-        } else if (isOneOf(k_, {"3b", "7b"})) {
+            break;
+        case TReleasePath::ThrottleAndV3:
             if (!fetchThrottle())
                 return false;
             c1 = SeriesConductance(throttle_.row.C1to2 * k, v3_.row.C1to2);
-        } else if (isOneOf(k_, {"4b", "8b"})) {
+            break;
+        case TReleasePath::V3:
             c1 = v3_.row.C1to2;
-        } else if (k_ == QLatin1String("9")) {
+            break;
+        case TReleasePath::ThrottleAndV3Exhaust:
             if (!fetchThrottle())
                 return false;
             c1 = SeriesConductance(throttle_.row.C1to2 * k, v3_.row.C2to3);
-        } else if (k_ == QLatin1String("9b")) {
+            break;
+        case TReleasePath::V3Exhaust:
             c1 = v3_.row.C2to3;
+            break;
+        case TReleasePath::None:
+            break;
         }
         return true;
     }
@@ -420,7 +436,10 @@ private:
 
     void traceTail() {
         const TEjectorRow& e = ej_.row;
-        const double c2to3 = isOneOf(k_, {"7", "8", "9b"}) ? v3_.row.C2to3 : 0.0;
+        // The trace shows the V3 exhaust conductance of the circuits that read it there.
+        const bool readsC2to3 = circuit_->Line == TVacuumLine::TubeAndV3Port ||
+                                circuit_->Release == TReleasePath::V3Exhaust;
+        const double c2to3 = readsC2to3 ? v3_.row.C2to3 : 0.0;
         s_.Trace << QStringLiteral("Pmin = ") + number(s_.Wizard.PadVacuum)
                  << QStringLiteral("V = ") + number(in_.V)
                  << QStringLiteral("Se = ") + number(in_.Se)
@@ -447,7 +466,7 @@ private:
     TProductLookup& products_;
     TCalcSession& s_;
     const TCalcOptions& options_;
-    const QString& k_;
+    const TCircuit* circuit_;
 
     Product<TEjectorRow> ej_;
     Product<TValveRow> v2_, v3_;

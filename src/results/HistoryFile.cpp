@@ -1,5 +1,6 @@
 #include "results/HistoryFile.h"
 
+#include "calc/CircuitTable.h"
 #include "core/FileAccess.h"
 #include "core/Helpers.h"
 #include "core/IniFile.h"
@@ -224,17 +225,17 @@ bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& err
 }
 
 QStringList RequiredProductKeys(const QString& circuitNum, int systemCat) {
-    static const QStringList releaseValve = {"3", "4", "7", "8"};
-    static const QStringList switchingValve = {"3b", "4b", "7", "7b", "8", "8b", "9", "9b"};
-    static const QStringList throttle = {"3", "3b", "9", "7", "7b"};
     QStringList keys = {Prefix + "PT_ID"};
     if (systemCat >= 1 && systemCat <= 3)
         keys << Prefix + "EJ_ID";
-    if (releaseValve.contains(circuitNum))
+    const TCircuit* circuit = FindCircuit(circuitNum);
+    if (!circuit)
+        return keys;
+    if (circuit->ReleaseValve)
         keys << Prefix + "VA_Pohuai_ID";
-    if (switchingValve.contains(circuitNum))
+    if (circuit->SwitchingValve)
         keys << Prefix + "VA_QieHuan_ID";
-    if (throttle.contains(circuitNum))
+    if (circuit->ThrottleModel)
         keys << Prefix + "VA_Jieliu_ID";
     return keys;
 }
