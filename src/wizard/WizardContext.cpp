@@ -1,0 +1,230 @@
+#include "wizard/WizardContext.h"
+
+#include "calc/CircuitTable.h"
+#include "calc/Formulas.h"
+#include "core/Helpers.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+// A box's text as a number, in the user's locale or with a "." separator.
+std::optional<double> numberOfText(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok)
+        return value;
+    const double plain = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok ? std::optional<double>(plain) : std::nullopt;
+}
+
+} // namespace
+
+QString CircuitCodeOf(const TCircuitOptions& o) {
+    switch (o.Row) {
+    case 0:
+        return QLatin1String(o.ReleaseValveRow0 ? "1" : "2");
+    case 1: {
+        if (!o.ReleaseValveRow1)
+            return QStringLiteral("5");
+        static const char* const codes[3][2] = {{"3", "4"}, {"3b", "4b"}, {"9", "9b"}};
+        return QLatin1String(codes[qBound(0, o.CircuitRow1, 2)][o.ThrottleRow1 ? 0 : 1]);
+    }
+    case 2:
+        return QStringLiteral("6");
+    case 3: {
+        static const char* const codes[2][2] = {{"7", "8"}, {"7b", "8b"}};
+        return QLatin1String(codes[qBound(0, o.CircuitRow3, 1)][o.ThrottleRow3 ? 0 : 1]);
+    }
+    default:
+        return QString();
+    }
+}
+
+TWizardContext::TWizardContext(TCalcInput& input) : Input(input) {}
+
+void TWizardContext::SelectRow(int row) {
+    Options.Row = row;
+    Input.System_Cat = row + 1;
+    ClearProductSelection();
+    UpdateCircuitCode();
+    RestoredFromHistory = false;
+}
+
+void TWizardContext::ChangeOptions(const TCircuitOptions& options) {
+    Options = options;
+    UpdateCircuitCode();
+    ClearProductSelection();
+    RestoredFromHistory = false;
+}
+
+void TWizardContext::UpdateCircuitCode() {
+    Input.CircuitNum = CircuitCodeOf(Options);
+}
+
+bool TWizardContext::UpdateSystemCategory() {
+    const TCircuit* circuit = FindCircuit(Input.CircuitNum);
+    if (!circuit)
+        return false;
+    Input.System_Cat = circuit->SystemCat;
+    EJ_Type = QLatin1String(circuit->EjType);
+    EJ_Valve_V2 = QLatin1String(circuit->EjValveV2);
+    return true;
+}
+
+void TWizardContext::ClearProductSelection() {
+    QString* fields[] = {
+        &Input.PT_Series_ID,          &Input.PT_ID,          &Input.PT_Name,
+        &Input.Tube_Series_ID,        &Input.Tube_ID,        &Input.Tube_Name,
+        &Input.EJ_Series_ID,          &Input.EJ_ID,          &Input.EJ_Name,
+        &Input.VA_Gongying_Series_ID, &Input.VA_Gongying_ID, &Input.VA_Gongying_Name,
+        &Input.VA_Pohuai_Series_ID,   &Input.VA_Pohuai_ID,   &Input.VA_Pohuai_Name,
+        &Input.VA_QieHuan_Series_ID,  &Input.VA_QieHuan_ID,  &Input.VA_QieHuan_Name,
+        &Input.VA_Jieliu_Series_ID,   &Input.VA_Jieliu_ID,   &Input.VA_Jieliu_Name,
+    };
+    for (QString* field : fields)
+        field->clear();
+}
+
+QString TWizardContext::PictureCode() const {
+    const TCircuit* circuit = FindCircuit(Input.CircuitNum);
+    return circuit ? QLatin1String(circuit->PictureCode) : QString();
+}
+
+TModelSelectors TWizardContext::ModelSelectors() const {
+    const TCircuit* c = FindCircuit(Input.CircuitNum);
+    if (!c)
+        return {};
+    return {c->EjectorOrUnit,  c->EjectorCount,  c->SupplyValve,    c->ReleaseValve,
+            c->SwitchingValve, c->ThrottleModel, c->ThrottleOpening};
+}
+
+void TWizardContext::SetRegion(int areaProduct) {
+    QString name;
+    RegionColumn = RegionName(areaProduct, name) ? name : QString();
+}
+
+bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
+                                   const TTubeDiameterLookup& tubeDiameter, QString* problem) {
+    const bool select = mode == TOperateType::otSelect;
+    double pads = v.PadCount;
+    if (select) {
+        const std::optional<double> counted = numberOfText(v.PadCountText);
+        if (!counted) {
+            if (problem)
+                *problem = QStringLiteral("Cbxipanshuliang");
+            return false;
+        }
+        pads = *counted;
+    }
+    Input.PoHuaiYaLi = v.ReleaseSupply;
+    Input.ZhenKongPengYaLi = std::fabs(v.PumpLevel);
+    Input.gongjianzhiliang = v.Mass;
+    Input.zhenkongyali = -1; // the working vacuum follows from the circuit
+    Input.BiaoZhunGongyingYaLi = v.StandardPressure;
+    Input.TubeLength = v.TubeLength;
+    Input.gongjianxielouliang = v.Leakage;
+    Input.k = select ? 1.0 : v.ThrottleOpening / 100;
+    Input.n = pads;
+    if (select)
+        return true;
+    Input.EJ_n = static_cast<int>(std::trunc(v.EjectorCount));
+    if (v.TubeByLength) {
+        if (const std::optional<double> d =
+                tubeDiameter ? tubeDiameter(Input.Tube_ID) : std::nullopt) {
+            Input.V = TubeVolume(v.TubeLength, *d);
+            Input.Se = TubeEffectiveArea(v.TubeLength, *d);
+        }
+    } else {
+        // cm³, dm³ or cL into dm³.
+        static const double divisors[] = {1000, 1, 100};
+        const std::optional<double> volume = numberOfText(v.TubeVolumeText);
+        if (volume && v.TubeVolumeUnit >= 0 && v.TubeVolumeUnit <= 2)
+            Input.V = *volume / divisors[v.TubeVolumeUnit];
+        Input.Se = v.TubeConductance * 5;
+    }
+    return true;
+}
+
+int TWizardContext::FlowStep(int page) const {
+    switch (page) {
+    case wpHuilu:
+    case wpPT:
+    case wpTube:
+    case wpEJ:
+        return page + 1;
+    case wpVa:
+        return Options.Row == 3 ? 4 : 5;
+    default:
+        return 0; // the result page highlights its step itself
+    }
+}
+
+QString TWizardContext::TitleKey(int page) const {
+    int title = page + 1;
+    if (page == wpEJ && Options.Row == 2)
+        title = 7; // the vacuum unit's wording
+    return QStringLiteral("LblTitle%1.Caption").arg(title);
+}
+
+QString TWizardContext::HelpTopic(int page, TOperateType mode, bool namedTopics) const {
+    auto topic = [namedTopics](const char* numbered, const char* named) {
+        return QLatin1String(namedTopics ? named : numbered);
+    };
+    switch (page) {
+    case wpHuilu:
+        return mode == TOperateType::otSelect ? topic("9-2-1.htm", "GettingStarted.html")
+                                              : topic("10-2-1.htm", "FileMenu.html");
+    case wpPT:
+        return topic("9-2-2.htm", "Welcome.html");
+    case wpTube:
+        return topic("9-2-3.htm", "ContactingUs.html");
+    case wpEJ:
+        return Input.System_Cat == 3 ? topic("9-2-5.htm", "AboutYourCompany.html")
+                                     : topic("9-2-4.htm", "Awards.html");
+    case wpVa:
+        return topic("9-2-6.htm", "seleccion-de-valvula.html");
+    default:
+        return QString(); // the result page sets its topic when it shows
+    }
+}
+
+QString TWizardContext::NextTubeHintKey() const {
+    static const char* const keys[] = {"SkbNext_Tube.Hint", "SkbNext_Tube.Hint",
+                                       "SkbNext_Tube2.Hint", "SkbNext_Tube3.Hint"};
+    const int category = Input.System_Cat;
+    return category >= 1 && category <= 4 ? QLatin1String(keys[category - 1]) : QString();
+}
+
+QString TWizardContext::NextEjectorHintKey() const {
+    static const char* const keys[] = {"SkbNext_EJ2.Hint", "SkbNext_EJ.Hint", "SkbNext_EJ2.Hint",
+                                       ""};
+    const int category = Input.System_Cat;
+    return category >= 1 && category <= 4 ? QLatin1String(keys[category - 1]) : QString();
+}
+
+QString TWizardContext::ReturnValvesHintKey() const {
+    if (Input.System_Cat == 2)
+        return QStringLiteral("SkbReturn_VA.Hint");
+    if (Input.System_Cat == 4)
+        return QStringLiteral("SkbReturn_VA2.Hint");
+    return QString();
+}
+
+QString TWizardContext::EjectorLabelKey(const char* control) const {
+    return QLatin1String(control) + (Options.Row == 2 ? QStringLiteral("2") : QString());
+}
+
+QString TWizardContext::SystemPhotoName(const QString& language) const {
+    return QStringLiteral("C_%1_%2").arg(Options.Row).arg(language);
+}
+
+double TWizardContext::SelectedStandardPressure(bool dot5, bool dot45, bool dot4) {
+    if (dot5)
+        return 0.5;
+    if (dot45)
+        return 0.45;
+    return dot4 ? 0.4 : 0.35;
+}
