@@ -37,6 +37,9 @@ TFileChooser& fileChooser() {
 }
 
 const QColor DisabledInputColour(212, 208, 200);
+// The component an input was bound to, kept beside the tag: the tag counts widgets,
+// and a widget created later (a drop-down list made on first use) shifts the count.
+const char* const TaggedComponentProperty = "zavkTaggedComponent";
 
 // The window a message belongs to: the active one, else the visible window that
 // was active before (a closed dialog leaves no active window behind on some
@@ -197,9 +200,17 @@ bool LoadImageFile(QLabel* picture, const QString& subfolder, const QString& bas
     return true;
 }
 
+void SetTaggedComponent(QWidget* input, QWidget* component) {
+    input->setProperty(TaggedComponentProperty, QVariant::fromValue<QObject*>(component));
+    QObject::connect(component, &QObject::destroyed, input,
+                     [input] { input->setProperty(TaggedComponentProperty, QVariant()); });
+}
+
 QWidget* TaggedComponent(QWidget* input, QWidget* owner) {
     if (!input)
         return nullptr;
+    if (QObject* bound = input->property(TaggedComponentProperty).value<QObject*>())
+        return qobject_cast<QWidget*>(bound);
     const int tag = input->property("tag").toInt();
     const QList<QWidget*> components = (owner ? owner : input->window())->findChildren<QWidget*>();
     return tag >= 0 && tag < components.size() ? components.at(tag) : nullptr;
@@ -220,6 +231,13 @@ void EnableInput(QWidget* input, bool enable, QWidget* owner, bool clear) {
             plain->clear();
     }
     setInputBackground(input, enable);
+}
+
+void SetInputEnabled(QWidget* control, bool enabled) {
+    control->setEnabled(enabled);
+    if (qobject_cast<QComboBox*>(control) || qobject_cast<QLineEdit*>(control) ||
+        qobject_cast<QTextEdit*>(control) || qobject_cast<QPlainTextEdit*>(control))
+        setInputBackground(control, enabled);
 }
 
 void SetFolderBrowser(TFolderBrowser browser) {

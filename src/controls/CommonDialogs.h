@@ -60,12 +60,16 @@ public:
 
 // The widget an input's "tag" names: its position among the owner's child widgets
 // (the input's window when owner is null); null when the tag names none.
+// An input bound to a component by its tag names it directly once this is set.
 QWidget* TaggedComponent(QWidget* input, QWidget* owner);
+void SetTaggedComponent(QWidget* input, QWidget* component);
 
 // Enables or disables and greys an input (combo box, line edit, text edit). A combo
 // box whose "tag" property is not 0 shares its state with the value button found at
 // that index among the owner's child widgets.
 void EnableInput(QWidget* input, bool enable, QWidget* owner, bool clear);
+// Enables or disables a control; drop-down and edit boxes are greyed when disabled.
+void SetInputEnabled(QWidget* control, bool enabled);
 
 // Asks for a folder; true and path set when the user confirmed one.
 bool BrowseForFolder(const QString& title, const QString& rootFolder, QString& path);

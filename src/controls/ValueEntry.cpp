@@ -114,6 +114,7 @@ TSinglePara* bindButton(const TValueEntryContext& context, int paraId, QWidget* 
     chooseUnits(context, *para, button);
     const QList<QWidget*> components = input->window()->findChildren<QWidget*>();
     input->setProperty("tag", int(components.indexOf(button)));
+    SetTaggedComponent(input, button);
     return para;
 }
 

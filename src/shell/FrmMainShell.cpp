@@ -10,8 +10,10 @@
 #include "results/HistoryFile.h"
 #include "settings/BaseClass.h"
 #include "shell/FrmLanguageSetting.h"
+#include "wizard/FrmActuatorSelection.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -133,6 +135,8 @@ void TFrmMainShell::buildStartPage() {
     panCenter->setAutoFillBackground(true);
     panWorkPage = new QWidget(nbMainShell);
     panWorkPage->setObjectName(QStringLiteral("panWorkPage"));
+    auto* work = new QVBoxLayout(panWorkPage);
+    work->setContentsMargins(0, 0, 0, 0);
     nbMainShell->addWidget(panCenter);
     nbMainShell->addWidget(panWorkPage);
     connect(nbMainShell, &QStackedWidget::currentChanged, this, [this](int page) {
@@ -197,11 +201,7 @@ QWidget* TFrmMainShell::buildButtonColumn(QWidget* parent) {
 void TFrmMainShell::connectButtons() {
     connect(skbActuatorSelect, &TSkinButton::clicked, this, [this] { setOperateType(true); });
     connect(skbActuatorCalc, &TSkinButton::clicked, this, [this] { setOperateType(false); });
-    // The wizard arrives with the selection pages; until then the button says so.
-    connect(skbNew, &TSkinButton::clicked, this, [] {
-        ShowPlainMessage(QStringLiteral("Starting a new run is not available in this version "
-                                        "yet."));
-    });
+    connect(skbNew, &TSkinButton::clicked, this, &TFrmMainShell::startRun);
     connect(skbHistory, &TSkinButton::clicked, this, &TFrmMainShell::openHistory);
     connect(skbOtherSet, &TSkinButton::clicked, this, &TFrmMainShell::showSettings);
     connect(sbkHelp, &TSkinButton::clicked, this, [] {
@@ -250,6 +250,34 @@ void TFrmMainShell::ShowMainPage() {
 void TFrmMainShell::ShowControlHint(const QString& hint, QWidget* control) {
     const bool silent = control && (!control->isEnabled() || isBlockedSelectionLabel(control));
     labHint->setText(silent ? QString() : hint);
+}
+
+TFrmActuatorSelection* TFrmMainShell::WorkForm() const {
+    return workForm_;
+}
+
+// A new run: a fresh wizard on the work page, titled with the mode.
+void TFrmMainShell::startRun() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Gue1->setValue(10);
+    delete workForm_;
+    TFrmActuatorSelection::TShellHooks hooks;
+    hooks.ShowMainPage = [this] { ShowMainPage(); };
+    hooks.SetHint = [this](const QString& hint) { labHint->setText(hint); };
+    hooks.SetProgress = [this](int value) { Gue1->setValue(value); };
+    workForm_ = new TFrmActuatorSelection(panWorkPage, hooks);
+    workForm_->SetRestoredFromHistory(false);
+    panWorkPage->layout()->addWidget(workForm_);
+    workForm_->show();
+    nbMainShell->setCurrentIndex(1);
+    workForm_->ShowPage(wpHuilu);
+    const bool select = OperateType == TOperateType::otSelect;
+    labMainTitle->setText(mainTitle_ + '-' + (select ? LblSelect : LblCalculat)->text());
+    workForm_->Context().SyncingModelSel = false;
+    if (BaseClass)
+        BaseClass->HelpTopic = select ? helpTopic("GettingStarted.html", "9-2-1.htm")
+                                      : helpTopic("FileMenu.html", "10-2-1.htm");
+    QApplication::restoreOverrideCursor();
 }
 
 void TFrmMainShell::openHistory() {

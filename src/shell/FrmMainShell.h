@@ -2,6 +2,7 @@
 
 #include "controls/WindowDrag.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -11,6 +12,7 @@ class QProgressBar;
 class QScrollArea;
 class QStackedWidget;
 class TBaseClass;
+class TFrmActuatorSelection;
 class TSkinButton;
 
 // The main window: a frameless, skinned window with its own caption bar (title,
@@ -34,6 +36,8 @@ public:
     // Back to the start page (the wizard's cancel): the title and the mode buttons
     // show the current mode again.
     void ShowMainPage();
+    // The wizard of the run shown, or nullptr.
+    TFrmActuatorSelection* WorkForm() const;
 
     static constexpr int CaptionHeight = 47;
     static constexpr int StatusHeight = 21;
@@ -69,6 +73,7 @@ private:
     void renewOutline();
     void applyLanguage();
     void setOperateType(bool select);
+    void startRun();
     void openHistory();
     void showSettings();
     bool handleGripMouse(QEvent* event);
@@ -112,6 +117,7 @@ private:
     std::unique_ptr<TBaseClass> ownBaseClass_;
     bool closeConfirmed_ = false;
     TWindowDrag drag_;
+    QPointer<TFrmActuatorSelection> workForm_;
 };
 
 extern TFrmMainShell* FrmMainShell;

@@ -89,7 +89,7 @@ void TWizardContext::ClearProductSelection() {
 }
 
 QString TWizardContext::PictureCode() const {
-    const TCircuit* circuit = FindCircuit(Input.CircuitNum);
+    const TCircuit* circuit = FindCircuit(CircuitCodeOf(Options));
     return circuit ? QLatin1String(circuit->PictureCode) : QString();
 }
 

@@ -98,7 +98,7 @@ public:
     bool UpdateSystemCategory();
     // Empties every product of the record.
     void ClearProductSelection();
-    // The base name of the circuit's diagrams; empty for an unknown code.
+    // The base name of the diagrams of the circuit the options show.
     QString PictureCode() const;
     // Supply and pump pressure are asked for with a vacuum pump only.
     bool PressureInputsEnabled() const { return Input.System_Cat >= 3; }

@@ -107,7 +107,6 @@ private slots:
         QVERIFY(!context.UpdateSystemCategory());
         QCOMPARE(input.System_Cat, 2);
         QCOMPARE(context.EJ_Type, QString("2"));
-        QCOMPARE(context.PictureCode(), QString());
     }
 
     void fillCalcInputInSelection() {

@@ -180,6 +180,16 @@ void saveMainWindowAndSplash() {
     TFrmLanguageSetting settings(FrmMainShell);
     showActive(settings);
     save(settings, "language-setting");
+    // The wizard's first page in both modes.
+    const std::pair<const char*, const char*> modes[] = {
+        {"skbActuatorSelect", "wizard-selection"}, {"skbActuatorCalc", "wizard-calculation"}};
+    showActive(*FrmMainShell);
+    for (const auto& [mode, name] : modes) {
+        FrmMainShell->findChild<TSkinButton*>(mode)->Click();
+        FrmMainShell->findChild<TSkinButton*>("skbNew")->Click();
+        QCoreApplication::processEvents();
+        save(*FrmMainShell, name);
+    }
 }
 
 } // namespace

@@ -1,0 +1,270 @@
+#include "wizard/FrmActuatorSelection.h"
+
+#include "calc/CalcCircuit.h"
+#include "calc/CalcStatus.h"
+#include "controls/CommonDialogs.h"
+#include "controls/LanguageApply.h"
+#include "controls/NumberKeyFilter.h"
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
+#include "core/DMComm.h"
+#include "core/DbProductLookup.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "wizard/FlowStrip.h"
+#include "wizard/WizardControls.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TFrmActuatorSelection* FrmActuatorSelection = nullptr;
+
+namespace {
+
+const QString ScreenName = QStringLiteral("FrmActuatorSelection");
+
+// The model boxes in the order the calculation-mode check reads them.
+const char* const ModelBoxes[] = {"EdtPTsel",         "EdtTubesel",      "EdtEJsel",
+                                  "EdtGongyingVAsel", "EdtQiehuanVAsel", "EdtPohuaiVAsel",
+                                  "EdtjieliuVAsel"};
+
+// Inner diameter of a catalogue tube, for the tubing given by length.
+std::optional<double> catalogueTubeDiameter(const QString& tubeId) {
+    if (!DMComm || !IsIntegerText(tubeId) ||
+        !DMComm->OpenSQL("SELECT * FROM M_Tube WHERE ID=" + tubeId + " ORDER BY DIAMETER_IN ASC"))
+        return std::nullopt;
+    std::optional<double> diameter;
+    if (!DMComm->QComm.IsEmpty())
+        diameter = DMComm->QComm.Value(QStringLiteral("DIAMETER_IN")).toDouble();
+    DMComm->QComm.Close();
+    return diameter;
+}
+
+void warn(const QString& key) {
+    ShowKeyedMessage(key, TMsgDlgType::mtWarning, mbOK);
+}
+
+} // namespace
+
+TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
+    : QWidget(parent), hooks_(std::move(hooks)), entry_(ProgramValueEntry()) {
+    FrmActuatorSelection = this;
+    setObjectName(ScreenName);
+    auto progress = [this](int value) {
+        if (hooks_.SetProgress)
+            hooks_.SetProgress(value);
+    };
+    createPages();
+    applyLanguage();
+    LoadSystemGlobals();
+    bindInputs();
+    progress(30);
+    for (const char* group : {"GblHuilu1", "GblHuilu2"})
+        Named<QGroupBox>(this, group)->setTitle(Named<QLabel>(this, "LblHuilu")->text());
+    progress(50);
+    Notebook1->setCurrentIndex(wpHuilu);
+    Notebook2->setCurrentIndex(0);
+    Nbsetup->setCurrentIndex(1);
+    LoadImageFile(Image1, QStringLiteral("Img\\"), QStringLiteral("00"), true);
+    progress(55);
+    context_.Input.System_Cat = 2;
+    context_.EJ_Type = QStringLiteral("1");
+    context_.EJ_Valve_V2 = QStringLiteral("Valve_V2=1");
+    context_.HoverPart.clear();
+    context_.LastHoverPart.clear();
+    connectHandlers();
+    SelectCircuitRow(0);
+    progress(65);
+    CbAnZhuangZiShi->setCurrentIndex(0);
+    for (const char* box : {"CbAnquanlv", "Cbxipanshuliang"})
+        Named<QComboBox>(this, box)->setCurrentIndex(0);
+    setTubeByLength(true);
+    progress(70);
+    context_.UpdateCircuitCode();
+    enableModelSelectors();
+    context_.ClearProductSelection();
+    applyModeLayout();
+    Nbsetup->CopyCaptions();
+    Nbsetup->Highlight(1);
+    progress(75);
+    connectEquipmentPanel();
+    setPageHints();
+    progress(80);
+    context_.SetRegion(BaseClass ? BaseClass->AreaProduct : 0);
+    const QString separator = QLocale().decimalPoint();
+    const std::pair<const char*, const char*> pressures[] = {{"RbGyyldot35", "35MPa"},
+                                                             {"RbGyyldot4", "4MPa"},
+                                                             {"RbGyyldot45", "45MPa"},
+                                                             {"RbGyyldot5", "5MPa"}};
+    for (const auto& [radio, digits] : pressures)
+        Named<QRadioButton>(this, radio)->setText("0" + separator + QLatin1String(digits));
+    onPageChanged(wpHuilu);
+    progress(90);
+}
+
+TFrmActuatorSelection::~TFrmActuatorSelection() {
+    if (FrmActuatorSelection == this)
+        FrmActuatorSelection = nullptr;
+}
+
+void TFrmActuatorSelection::createPages() {
+    Nbsetup = new TFlowStrip(this);
+    LblTitle = new QLabel(this);
+    LblTitle->setObjectName(QStringLiteral("LblTitle"));
+    QFont title;
+    title.setPixelSize(18);
+    title.setBold(true);
+    LblTitle->setFont(title);
+    Notebook1 = new QStackedWidget(this);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->addWidget(buildHuiluPage());
+    for (int page = wpPT; page <= wpResult; ++page)
+        Notebook1->addWidget(buildStepPage(page));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->addWidget(Nbsetup);
+    layout->addWidget(LblTitle);
+    layout->addWidget(Notebook1, 1);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+}
+
+QWidget* TFrmActuatorSelection::navigationRow(QWidget* page, const QStringList& names) {
+    auto* row = new QWidget(page);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->addStretch();
+    for (const QString& name : names) {
+        const QString caption = name.section('_', 0, 0).mid(3); // "SkbNext_PT" → "Next"
+        layout->addWidget(WizardButton(qPrintable(name), caption, row));
+    }
+    return row;
+}
+
+void TFrmActuatorSelection::applyLanguage() {
+    if (BaseClass && BaseClass->Lan)
+        ApplyToWizard(*BaseClass->Lan, this, ShowHint);
+}
+
+QString TFrmActuatorSelection::languageText(const QString& item) const {
+    if (!BaseClass || !BaseClass->Lan)
+        return QString();
+    return BaseClass->Lan->FindFormItem(ScreenName, item).value_or(QString());
+}
+
+void TFrmActuatorSelection::ShowPage(int page) {
+    Notebook1->setCurrentIndex(page);
+}
+
+void TFrmActuatorSelection::onPageChanged(int page) {
+    if (page != wpResult)
+        Nbsetup->Highlight(context_.FlowStep(page));
+    if (BaseClass && page != wpResult)
+        BaseClass->HelpTopic =
+            context_.HelpTopic(page, OperateType, BaseClass->UsesNamedHelpTopics());
+    LblTitle->setText(languageText(context_.TitleKey(page)));
+    emit pageChanged(page);
+}
+
+void TFrmActuatorSelection::SelectCircuitRow(int row) {
+    Sghuilu->selectRow(row);
+    onRowSelected(row);
+}
+
+void TFrmActuatorSelection::updateCircuitPictures() {
+    const QString code = context_.PictureCode();
+    if (code.isEmpty())
+        return;
+    auto load = [](QWidget* owner, const char* picture, const QString& name) {
+        if (auto* label = Named<QLabel>(owner, picture))
+            LoadImageFile(label, QStringLiteral("Img\\"), name, true);
+    };
+    if (OperateType == TOperateType::otCalc) {
+        load(this, "Image14", code);
+        load(this, "Image1", context_.HoverPart.isEmpty() ? code : code + '_' + context_.HoverPart);
+        return;
+    }
+    load(this, "Image1", code);
+    load(this, "Image11", code + QStringLiteral("_TU"));
+    for (const char* picture : {"Image12", "Image13", "Image14", "Image15"})
+        load(this, picture, code);
+}
+
+void TFrmActuatorSelection::nextFromHuilu() {
+    if (OperateType == TOperateType::otSelect) {
+        context_.UpdateCircuitCode();
+        enableModelSelectors();
+        context_.UpdateSystemCategory();
+        ShowPage(wpPT);
+        return;
+    }
+    for (const char* name : ModelBoxes) {
+        const auto* box = Named<QLineEdit>(this, name);
+        if (box->isEnabled() && box->text().isEmpty()) {
+            warn(QStringLiteral("MSGPLEASEINPUTMODELNO"));
+            return;
+        }
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    context_.FillCalcInput(ConditionValues(), OperateType, catalogueTubeDiameter);
+    TDbProductLookup products(*DMComm);
+    TCalcSession session;
+    TCalcOptions options;
+    options.RescaleChart = true;
+    const TCalcStatus status = CalcCircuit(context_.Input, CalcOutput, products, session, options);
+    QApplication::restoreOverrideCursor();
+    if (status != CalcDone) {
+        warn(CalcStatusMessageKey(status));
+        ShowPage(wpHuilu);
+        return;
+    }
+    ShowPage(wpResult);
+}
+
+void TFrmActuatorSelection::cancel() {
+    hide();
+    if (BaseClass)
+        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
+                                   ? QStringLiteral("pantalla-de-menu.html")
+                                   : QStringLiteral("4.htm");
+    if (hooks_.ShowMainPage)
+        hooks_.ShowMainPage();
+}
+
+TConditionValues TFrmActuatorSelection::ConditionValues() const {
+    auto value = [this](const char* button) {
+        return Named<TSpeedButtonEx>(this, button)->CurNum();
+    };
+    const bool select = OperateType == TOperateType::otSelect;
+    TConditionValues v;
+    v.ReleaseSupply = value("BtnGongYingYaLi");
+    v.PumpLevel = value("BtnZhenKongPengYaLi");
+    v.Mass = value("Btngongjianzhiliang");
+    v.StandardPressure = TWizardContext::SelectedStandardPressure(
+        Named<QRadioButton>(this, "RbGyyldot5")->isChecked(),
+        Named<QRadioButton>(this, "RbGyyldot45")->isChecked(),
+        Named<QRadioButton>(this, "RbGyyldot4")->isChecked());
+    v.TubeLength = value(select ? "BtnTubeLength" : "btnTubeLength_calc");
+    v.Leakage = value(select ? "Btngongjianxielouliang" : "btngongjianxielouliang_calc");
+    v.PadCountText = Named<QComboBox>(this, "Cbxipanshuliang")->currentText();
+    v.PadCount = value("btnPTCount");
+    v.EjectorCount = value("btnEJCount");
+    v.ThrottleOpening = value("btnjieliuVAKaidu");
+    v.TubeByLength = Named<QRadioButton>(this, "RbTubeLen_calc")->isChecked();
+    v.TubeVolumeText = Named<QComboBox>(this, "CbTubeRongji_calc")->currentText();
+    v.TubeVolumeUnit = Named<TSpeedButtonEx>(this, "btnTubeRongji_calc")->ItemIndex();
+    v.TubeConductance = value("btnTubeYinSu_calc");
+    return v;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "controls/ValueEntry.h"
+#include "wizard/WizardContext.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+class TFlowStrip;
+class TSkinButton;
+class TSpeedButtonEx;
+
+// The wizard window: six pages (conditions, pad, tubing, ejector, valves,
+// result) under the flow diagram of the system, in selection or calculation
+// mode. The rules live in its context; this window holds the controls, copies
+// between them and the context, and moves between the pages.
+class TFrmActuatorSelection : public QWidget {
+    Q_OBJECT
+public:
+    // mainShell: the main window's hooks the wizard uses.
+    struct TShellHooks {
+        std::function<void()> ShowMainPage;          // a Cancel button
+        std::function<void(const QString&)> SetHint; // the status line
+        std::function<void(int)> SetProgress;        // the creation gauge
+    };
+    explicit TFrmActuatorSelection(QWidget* parent = nullptr, TShellHooks hooks = {});
+    ~TFrmActuatorSelection() override;
+
+    TWizardContext& Context() { return context_; }
+    bool RestoredFromHistory() const { return context_.RestoredFromHistory; }
+    void SetRestoredFromHistory(bool restored) { context_.RestoredFromHistory = restored; }
+    QStackedWidget* Pages() const { return Notebook1; }
+    TFlowStrip* FlowStrip() const { return Nbsetup; }
+    void ShowPage(int page);
+
+    // Selects a row of the system grid as a click does.
+    void SelectCircuitRow(int row);
+    // The values of the inputs, as the calculation reads them.
+    TConditionValues ConditionValues() const;
+
+signals:
+    void pageChanged(int page);
+
+private:
+    void createPages();
+    QWidget* buildHuiluPage();
+    QWidget* buildCircuitChoice(QWidget* parent);
+    QWidget* buildOptionPages(QWidget* parent);
+    QWidget* buildConditions(QWidget* parent);
+    QWidget* buildEquipmentPanel(QWidget* parent);
+    QWidget* buildStepPage(int page);
+    QWidget* navigationRow(QWidget* page, const QStringList& names);
+    void bindInputs();
+    void connectHandlers();
+    void connectEquipmentPanel();
+    void applyLanguage();
+    void applyModeLayout();
+    void setPageHints();
+
+    void onPageChanged(int page);
+    void onRowSelected(int row);
+    void onOptionClicked();
+    void updateCircuitPictures();
+    void enableModelSelectors();
+    void setTubeByLength(bool byLength);
+    void nextFromHuilu();
+    void cancel();
+    QString languageText(const QString& item) const;
+
+    TWizardContext context_;
+    TShellHooks hooks_;
+    TValueEntryContext entry_;
+
+    TFlowStrip* Nbsetup;
+    QLabel* LblTitle;
+    QStackedWidget* Notebook1;
+    QTableWidget* Sghuilu;
+    QStackedWidget* Notebook2;
+    QLabel* Image1;
+    QLabel* ImgPhoto;
+    QWidget* pljiqi;
+    QWidget* sbjiqi;
+    QComboBox* CbAnZhuangZiShi;
+};
+
+extern TFrmActuatorSelection* FrmActuatorSelection;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class TSkinButton;
+class TSpeedButtonEx;
+
+// Small builders for the wizard's controls: every control gets its name, by which
+// the language file gives it its texts and the wizard finds it again.
+
+// A label; hinted labels (tag 1) take their hint from the language file.
+QLabel* WizardLabel(const char* name, const QString& text, QWidget* parent, bool hinted = true);
+QRadioButton* WizardRadio(const char* name, const QString& text, QWidget* parent);
+TSkinButton* WizardButton(const char* name, const QString& caption, QWidget* parent);
+
+// One row of a value grid: label, editable drop-down box and unit button.
+struct TValueRow {
+    QLabel* Label;
+    QComboBox* Box;
+    TSpeedButtonEx* Button;
+};
+TValueRow AddValueRow(QGridLayout* grid, const char* label, const QString& text, const char* box,
+                      const char* button, QWidget* parent);
+
+// One row of the equipment panel: label, read-only model box and choose button.
+struct TModelRow {
+    QLabel* Label;
+    QLineEdit* Model;
+    TSkinButton* Choose;
+};
+TModelRow AddModelRow(QGridLayout* grid, const char* label, const QString& text, const char* model,
+                      const char* button, int kind, QWidget* parent);
+
+// A widget's child of that name and type, or nullptr.
+template <typename T> T* Named(const QWidget* owner, const char* name) {
+    return owner->findChild<T*>(QLatin1String(name));
+}

@@ -1,0 +1,113 @@
+// Pages 1 to 5 of the wizard with their inputs, diagrams and navigation. The
+// selection steps that fill them arrive page by page; until then a page holds
+// its inputs and its moves back.
+
+#include "wizard/FrmActuatorSelection.h"
+
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
+#include "wizard/WizardControls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize DiagramSize{420, 300};
+
+struct TStepPage {
+    const char* Name;
+    const char* Picture;
+    QStringList Buttons;
+};
+
+const TStepPage StepPages[] = {
+    {"PT", "Image15", {"SkbNext_PT", "SkbReturn_PT", "SkbCancel_PT"}},
+    {"Tube", "Image11", {"SkbNext_Tube", "SkbReturn_Tube", "SkbCancel_Tube"}},
+    {"EJ", "Image12", {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"}},
+    {"Va", "Image13", {"SkbNext_VA", "SkbReturn_VA", "SkbCancel_VA"}},
+    {"Result", "Image14", {"SkbReturn_Result", "SkbCancel_Result"}},
+};
+
+QGridLayout* inputGrid(QWidget* page, QBoxLayout* column) {
+    auto* group = new QGroupBox(page);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setColumnStretch(0, 1);
+    column->addWidget(group);
+    return grid;
+}
+
+void addPageInputs(int page, QWidget* owner, QBoxLayout* column) {
+    switch (page) {
+    case wpPT: {
+        QGridLayout* grid = inputGrid(owner, column);
+        AddValueRow(grid, "LblZhenKongYaLi", "Required vacuum", "CbZhenKongYaLi", "BtnZhenKongYaLi",
+                    owner);
+        AddValueRow(grid, "Lblgongjianxielouliang", "Leakage per pad", "Cbgongjianxielouliang",
+                    "Btngongjianxielouliang", owner);
+        grid->addWidget(WizardButton("BtnCanKao", QStringLiteral("Reference"), owner),
+                        grid->rowCount() - 1, 3);
+        AddValueRow(grid, "Lblxipanshuliang", "Number of pads", "Cbxipanshuliang",
+                    "Btnxipanshuliang", owner)
+            .Button->hide();
+        break;
+    }
+    case wpTube:
+        AddValueRow(inputGrid(owner, column), "LblTubeLength", "Tubing length", "CbTubeLength",
+                    "BtnTubeLength", owner);
+        break;
+    case wpEJ: {
+        auto* group = new QGroupBox(owner);
+        group->setObjectName(QStringLiteral("GbStandardPressure"));
+        auto* radios = new QHBoxLayout(group);
+        radios->addWidget(WizardLabel("LblGyyl", "Standard supply pressure", group));
+        for (const char* name : {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"})
+            radios->addWidget(WizardRadio(name, QString(), group));
+        Named<QRadioButton>(group, "RbGyyldot5")->setChecked(true);
+        radios->addStretch();
+        column->addWidget(group);
+        break;
+    }
+    case wpResult: {
+        QGridLayout* grid = inputGrid(owner, column);
+        grid->addWidget(WizardLabel("LblSelectET", "Ejector", owner), 0, 0);
+        auto* model = new QLineEdit(owner);
+        model->setObjectName(QStringLiteral("EdtSelectET"));
+        model->setReadOnly(true);
+        grid->addWidget(model, 0, 1);
+        AddValueRow(grid, "Lblzhenkongyl_out", "Working vacuum", "CBzhenkongyl_out",
+                    "Btnzhenkongyl_out", owner);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+QWidget* TFrmActuatorSelection::buildStepPage(int page) {
+    const TStepPage& step = StepPages[page - 1];
+    auto* widget = new QWidget;
+    widget->setObjectName(QLatin1String(step.Name));
+    auto* column = new QVBoxLayout;
+    addPageInputs(page, widget, column);
+    column->addStretch();
+    auto* diagram = new QLabel(widget);
+    diagram->setObjectName(QLatin1String(step.Picture));
+    diagram->setFixedSize(DiagramSize);
+    diagram->setFrameShape(QFrame::StyledPanel);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(column, 1);
+    columns->addWidget(diagram, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(columns, 1);
+    layout->addWidget(navigationRow(widget, step.Buttons));
+    return widget;
+}

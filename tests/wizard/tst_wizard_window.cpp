@@ -1,0 +1,231 @@
+#include "../shell/MessageRecorder.h"
+#include "TestSupport.h"
+#include "app/AppStartup.h"
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
+#include "core/Globals.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "shell/FrmMainShell.h"
+#include "shell/FrmSplash.h"
+#include "wizard/FlowStrip.h"
+#include "wizard/FrmActuatorSelection.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// The program with its catalogue, languages and pictures, a run started in a mode.
+struct WizardRun {
+    TempProgramFolder folder;
+    MessageRecorder messages;
+    TFrmSplash splash;
+    std::unique_ptr<TApplicationObjects> objects;
+    TFrmActuatorSelection* wizard = nullptr;
+
+    explicit WizardRun(TOperateType mode) {
+        folder.copyCatalogue();
+        folder.copyLanguages();
+        folder.copyPictures();
+        objects = CreateApplicationObjects(splash);
+        FrmMainShell->show();
+        FrmMainShell->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FrmMainShell));
+        const char* modeButton =
+            mode == TOperateType::otSelect ? "skbActuatorSelect" : "skbActuatorCalc";
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>(modeButton)->Click());
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
+        wizard = FrmMainShell->WorkForm();
+        QVERIFY(wizard && wizard->isVisible());
+    }
+    template <typename T = QWidget> T* child(const char* name) const {
+        return wizard->findChild<T*>(QLatin1String(name));
+    }
+    bool click(const char* name) const { return child<TSkinButton>(name)->Click(); }
+    void choose(const char* radio) const { child<QRadioButton>(radio)->click(); }
+    void selectRow(int row) const {
+        auto* grid = child<QTableWidget>("Sghuilu");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(row, 1)).center());
+    }
+    // The diagram shown on page 0 is the picture file of that name.
+    bool showsDiagram(const QString& name) const {
+        const QImage shown = child<QLabel>("Image1")->pixmap().toImage();
+        return shown == QImage(folder.file("Img/" + name + ".bmp")).convertToFormat(shown.format());
+    }
+    QString mainTitle() const { return FrmMainShell->findChild<QLabel*>("labMainTitle")->text(); }
+};
+
+void typeInto(QComboBox* box, const QString& keys) {
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box, keys);
+}
+
+} // namespace
+
+class TestWizardWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newRunOpensPageZeroOfItsMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("selection")
+            << int(TOperateType::otSelect) << "ZAVK - Vacuum circuit design-Equipment selection"
+            << "9-2-1.htm";
+        QTest::newRow("calculation") << int(TOperateType::otCalc)
+                                     << "ZAVK - Vacuum circuit design-Characteristic calculation"
+                                     << "10-2-1.htm";
+    }
+    void newRunOpensPageZeroOfItsMode() {
+        QFETCH(int, mode);
+        QFETCH(QString, title);
+        QFETCH(QString, help);
+        WizardRun run{TOperateType(mode)};
+        const bool select = mode == int(TOperateType::otSelect);
+        QCOMPARE(run.mainTitle(), title);
+        QCOMPARE(BaseClass->HelpTopic, help);
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpHuilu));
+        QCOMPARE(run.child<QLabel>("LblTitle")->text(), QString("Circuit and working conditions"));
+        QCOMPARE(run.wizard->FlowStrip()->isVisibleTo(run.wizard), select);
+        QVERIFY(run.wizard->FlowStrip()->Step(0, 1)->Current());
+        QCOMPARE(run.child("sbjiqi")->isVisibleTo(run.wizard), !select);
+        QCOMPARE(run.child("Cbyingdashijian")->isVisibleTo(run.wizard), select);
+        QCOMPARE(run.wizard->Context().Input.CircuitNum, QString("1"));
+        QVERIFY(run.showsDiagram("00"));
+        QVERIFY(run.messages.requests.isEmpty());
+
+        QVERIFY(run.click("SkbCancel_huilu"));
+        auto* pages = FrmMainShell->findChild<QStackedWidget*>("nbMainShell");
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(run.mainTitle(), QString("ZAVK - Vacuum circuit design"));
+        QCOMPARE(BaseClass->HelpTopic, QString("4.htm"));
+    }
+
+    void circuitChoiceFollowsTheControls_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("radios");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("diagram");
+        QTest::addColumn<bool>("circuitGroupShown");
+        QTest::newRow("ejector, no release") << 0 << QStringList{"Rbpohuai_bushiyoug1"} << "2"
+                                             << "01" << true;
+        QTest::newRow("V1 and V3, no throttle")
+            << 1 << QStringList{"Rbhuilu2_2", "Rbjeliu_bushiyoug1"} << "4b"
+            << "1011" << true;
+        QTest::newRow("no release valve")
+            << 1 << QStringList{"Rbhuilu2_3", "Rbpohuai_bushiyoug2"} << "5"
+            << "11" << false;
+        QTest::newRow("vacuum unit") << 2 << QStringList{} << "6"
+                                     << "2" << true;
+        QTest::newRow("pump, V3 alone") << 3 << QStringList{"Rbhuilu4_2"} << "7b"
+                                        << "310" << true;
+    }
+    void circuitChoiceFollowsTheControls() {
+        QFETCH(int, row);
+        QFETCH(QStringList, radios);
+        QFETCH(QString, code);
+        QFETCH(QString, diagram);
+        QFETCH(bool, circuitGroupShown);
+        WizardRun run(TOperateType::otSelect);
+        run.selectRow(row);
+        QCOMPARE(run.child<QStackedWidget>("Notebook2")->currentIndex(), row);
+        QCOMPARE(run.wizard->Context().Input.System_Cat, row + 1);
+        QCOMPARE(run.wizard->FlowStrip()->currentIndex(), row);
+        for (const QString& radio : radios)
+            run.choose(qPrintable(radio));
+        QCOMPARE(run.wizard->Context().Input.CircuitNum, code);
+        QVERIFY(run.showsDiagram(diagram));
+        if (row == 1)
+            QCOMPARE(run.child("panHuilu2")->isVisibleTo(run.wizard), circuitGroupShown);
+        const bool pressures = row >= 2;
+        QCOMPARE(run.child("CbZhenKongPengYaLi")->isEnabled(), pressures);
+        QCOMPARE(run.child("BtnGongYingYaLi")->isEnabled(), pressures);
+        QVERIFY(run.messages.requests.isEmpty());
+    }
+
+    void equipmentPanelFollowsTheCircuit() {
+        WizardRun run(TOperateType::otCalc);
+        run.selectRow(2); // vacuum unit: no ejector count, no valves, an opening
+        for (const char* on : {"BtnEJsel", "EdtEJsel", "cbjieliuVAKaidu", "BtnPTsel"})
+            QVERIFY2(run.child(on)->isEnabled(), on);
+        for (const char* off : {"cbEJCount", "BtnGongyingVAsel", "BtnPohuaiVAsel",
+                                "BtnQiehuanVAsel", "BtnjieliuVAsel"})
+            QVERIFY2(!run.child(off)->isEnabled(), off);
+        QCOMPARE(run.child<QLabel>("LblEJsel")->text(), QString("Vacuum unit"));
+
+        // Pointing at a product shows its part in the diagram.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(run.child("BtnEJsel"), &enter);
+        QVERIFY(run.showsDiagram("2_EJ"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(run.child("BtnEJsel"), &leave);
+        QVERIFY(run.showsDiagram("2"));
+
+        run.child<QLineEdit>("EdtTubesel")->setText("TU-1");
+        run.wizard->Context().Input.Tube_ID = "12";
+        run.choose("rbTubeRongji_calc");
+        QVERIFY(!run.child("EdtTubesel")->isEnabled() &&
+                !run.child("CbTubeLength_calc")->isEnabled());
+        QVERIFY(run.child("CbTubeRongji_calc")->isEnabled());
+        QVERIFY(run.child<QLineEdit>("EdtTubesel")->text().isEmpty());
+        QVERIFY(run.wizard->Context().Input.Tube_ID.isEmpty());
+
+        QVERIFY(run.click("SkbNext_huilu")); // no models chosen
+        QCOMPARE(run.messages.texts().value(0),
+                 BaseClass->Lan->GetMessageText("MSGPLEASEINPUTMODELNO"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpHuilu));
+    }
+
+    void conditionsTakeTypedValues() {
+        WizardRun run(TOperateType::otSelect);
+        auto* attitude = run.child<QComboBox>("CbAnZhuangZiShi");
+        attitude->setCurrentIndex(1);
+        QCOMPARE(run.child<QComboBox>("CbAnquanlv")->currentText(), QString("8"));
+        QCOMPARE(run.child<TSpeedButtonEx>("BtnAnquanlv")->CurNum(), 8.0);
+        attitude->setCurrentIndex(0);
+        QCOMPARE(run.child<QComboBox>("CbAnquanlv")->currentText(), QString("4"));
+
+        auto* mass = run.child<QComboBox>("Cbgongjianzhiliang");
+        typeInto(mass, "-2.5.1");
+        QCOMPARE(mass->currentText(), QString("2.51")); // no sign, one separator
+        QCOMPARE(run.child<TSpeedButtonEx>("Btngongjianzhiliang")->CurNum(), 2.51);
+        auto* vacuum = run.child<QComboBox>("CbZhenKongYaLi");
+        typeInto(vacuum, "-6-5");
+        QCOMPARE(vacuum->currentText(), QString("-65"));
+
+        typeInto(mass, "5000");
+        run.child("Cbyingdashijian")->setFocus(); // leaving the box checks its range
+        QTRY_COMPARE(run.messages.requests.size(), 1);
+        QVERIFY(run.messages.texts().first().startsWith(
+            BaseClass->Lan->GetMessageText("MSG0017").left(20)));
+    }
+
+    void navigationMovesBetweenPages() {
+        WizardRun run(TOperateType::otSelect);
+        run.selectRow(1);
+        QVERIFY(run.click("SkbNext_huilu"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpPT));
+        QCOMPARE(run.child<QLabel>("LblTitle")->text(), QString("Suction pad"));
+        QVERIFY(run.wizard->FlowStrip()->Step(1, 2)->Current());
+        QVERIFY(!run.wizard->FlowStrip()->Step(1, 1)->Current());
+        QCOMPARE(BaseClass->HelpTopic, QString("9-2-2.htm"));
+        QCOMPARE(run.wizard->Context().EJ_Type, QString("2"));
+        QVERIFY(run.click("SkbReturn_PT"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpHuilu));
+        run.wizard->ShowPage(wpVa);
+        QVERIFY(run.click("SkbReturn_VA")); // category 2: back to the ejector
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpEJ));
+    }
+};
+
+QTEST_MAIN(TestWizardWindow)
+#include "tst_wizard_window.moc"
