@@ -14,6 +14,7 @@ class QLineEdit;
 class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
+class QVBoxLayout;
 class TFlowStrip;
 class TSkinButton;
 class TSpeedButtonEx;
@@ -68,6 +69,7 @@ private:
     void onPageChanged(int page);
     void onRowSelected(int row);
     void onOptionClicked();
+    void fitOptionPages();
     void updateCircuitPictures();
     void enableModelSelectors();
     void setTubeByLength(bool byLength);
@@ -89,6 +91,7 @@ private:
     QWidget* pljiqi;
     QWidget* sbjiqi;
     QComboBox* CbAnZhuangZiShi;
+    QVBoxLayout* leftSlot_; // below the circuit options
 };
 
 extern TFrmActuatorSelection* FrmActuatorSelection;

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -96,6 +97,9 @@ void TFrmActuatorSelection::connectHandlers() {
             &TFrmActuatorSelection::onPageChanged);
     connect(Notebook2, &QStackedWidget::currentChanged, this,
             &TFrmActuatorSelection::updateCircuitPictures);
+    connect(Notebook2, &QStackedWidget::currentChanged, this,
+            &TFrmActuatorSelection::fitOptionPages);
+    fitOptionPages();
     connect(Nbsetup, &QStackedWidget::currentChanged, this, [this] { Nbsetup->Highlight(1); });
     connect(Sghuilu, &QTableWidget::cellClicked, this, [this](int row) { onRowSelected(row); });
     for (const char* name : OptionRadios)
@@ -125,6 +129,16 @@ void TFrmActuatorSelection::connectHandlers() {
     // The selection steps behind these arrive with the selection pages.
     for (const char* name : {"SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ", "SkbNext_VA"})
         Named<TSkinButton>(this, name)->setEnabled(false);
+}
+
+// The option pages take the height of the one shown, not of the tallest.
+void TFrmActuatorSelection::fitOptionPages() {
+    for (int page = 0; page < Notebook2->count(); ++page) {
+        const bool shown = page == Notebook2->currentIndex();
+        Notebook2->widget(page)->setSizePolicy(
+            QSizePolicy::Preferred, shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    }
+    Notebook2->updateGeometry();
 }
 
 // The radios' states as circuit options.
@@ -183,6 +197,15 @@ void TFrmActuatorSelection::applyModeLayout() {
     const bool select = OperateType == TOperateType::otSelect;
     for (const char* name : SelectionRows)
         Named<QWidget>(this, name)->setVisible(select);
+    // Calculating, the equipment panel takes the room below the options that the
+    // system photo has while selecting.
+    leftSlot_->removeWidget(ImgPhoto);
+    leftSlot_->removeWidget(sbjiqi);
+    if (select)
+        leftSlot_->addWidget(ImgPhoto, 0, Qt::AlignLeft | Qt::AlignTop);
+    else
+        leftSlot_->addWidget(sbjiqi, 1);
+    ImgPhoto->setVisible(select);
     sbjiqi->setVisible(!select);
     Nbsetup->setVisible(select);
 }

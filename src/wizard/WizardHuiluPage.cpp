@@ -71,20 +71,22 @@ QWidget* TFrmActuatorSelection::buildHuiluPage() {
     auto* left = new QVBoxLayout;
     left->addWidget(buildCircuitChoice(page));
     left->addWidget(buildOptionPages(page));
-    ImgPhoto = picture("ImgPhoto", PhotoSize, page);
-    left->addWidget(ImgPhoto, 0, Qt::AlignLeft);
-    left->addStretch();
+    leftSlot_ = new QVBoxLayout;
+    left->addLayout(leftSlot_, 1);
 
     auto* right = new QVBoxLayout;
     Image1 = picture("Image1", DiagramSize, page);
     right->addWidget(Image1, 0, Qt::AlignLeft);
     right->addWidget(buildConditions(page));
-    sbjiqi = new QScrollArea(page);
-    sbjiqi->setObjectName(QStringLiteral("sbjiqi"));
-    static_cast<QScrollArea*>(sbjiqi)->setWidgetResizable(true);
-    static_cast<QScrollArea*>(sbjiqi)->setWidget(buildEquipmentPanel(sbjiqi));
-    right->addWidget(sbjiqi, 1);
     right->addStretch();
+
+    // The photo or the equipment panel goes below the options, by the mode.
+    ImgPhoto = picture("ImgPhoto", PhotoSize, page);
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("sbjiqi"));
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(buildEquipmentPanel(scroll));
+    sbjiqi = scroll;
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
