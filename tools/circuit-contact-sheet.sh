@@ -2,7 +2,7 @@
 # Puts every plain circuit diagram Img/P.bmp of a build's program folder into one
 # contact sheet, captioned with its circuit code, four to a row:
 #   tools/circuit-contact-sheet.sh OUTPUT.png [BUILD_DIR]
-# BUILD_DIR defaults to build-diagrams in the source tree; its zavk_circuit_pictures
+# BUILD_DIR defaults to build in the source tree; its zavk_circuit_pictures
 # target writes the diagrams. Needs ImageMagick's montage.
 set -euo pipefail
 
@@ -12,7 +12,7 @@ if [[ $# -lt 1 || $# -gt 2 ]]; then
 fi
 output=$1
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${2:-$root/build-diagrams}
+build=${2:-$root/build}
 pictures=$build/ZAVK/Img
 
 if ! command -v montage >/dev/null; then

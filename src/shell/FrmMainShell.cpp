@@ -260,6 +260,8 @@ TFrmActuatorSelection* TFrmMainShell::WorkForm() const {
 void TFrmMainShell::startRun() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Gue1->setValue(10);
+    if (workForm_ && workForm_->isVisible())
+        workForm_->SaveUnits();
     delete workForm_;
     TFrmActuatorSelection::TShellHooks hooks;
     hooks.ShowMainPage = [this] { ShowMainPage(); };
@@ -332,5 +334,7 @@ void TFrmMainShell::closeEvent(QCloseEvent* event) {
         }
         closeConfirmed_ = true;
     }
+    if (workForm_ && workForm_->isVisible())
+        workForm_->SaveUnits();
     event->accept();
 }

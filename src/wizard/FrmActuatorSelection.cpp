@@ -14,6 +14,7 @@
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
 #include "wizard/FlowStrip.h"
+#include "wizard/RememberedUnits.h"
 #include "wizard/WizardControls.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     setPageHints();
     progress(80);
     context_.SetRegion(BaseClass ? BaseClass->AreaProduct : 0);
+    restoreRememberedUnits();
     const QString separator = QLocale().decimalPoint();
     const std::pair<const char*, const char*> pressures[] = {{"RbGyyldot35", "35MPa"},
                                                              {"RbGyyldot4", "4MPa"},
@@ -233,7 +235,26 @@ void TFrmActuatorSelection::nextFromHuilu() {
     ShowPage(wpResult);
 }
 
+// The units the user chose in the last wizard of this mode. Without a memory yet
+// the wizard goes on with the units of the scheme.
+void TFrmActuatorSelection::restoreRememberedUnits() {
+    if (!BaseClass || !BaseClass->UnitFreedom || !LoadRememberedUnits(*this, OperateType))
+        return;
+    for (const char* button :
+         {"Btnyingdashijian", "Btngongjianzhiliang", "BtnZhenKongPengYaLi", "BtnGongYingYaLi",
+          "btngongjianxielouliang_calc", "btnTubeLength_calc", "btnTubeRongji_calc",
+          "btnTubeYinSu_calc", "BtnZhenKongYaLi", "Btngongjianxielouliang", "BtnTubeLength",
+          "Btnzhenkongyl_out"})
+        RefreshUnitButton(entry_, Named<TSpeedButtonEx>(this, button));
+}
+
+void TFrmActuatorSelection::SaveUnits() const {
+    if (BaseClass && BaseClass->UnitFreedom)
+        SaveRememberedUnits(*this, OperateType);
+}
+
 void TFrmActuatorSelection::cancel() {
+    SaveUnits();
     hide();
     if (BaseClass)
         BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()

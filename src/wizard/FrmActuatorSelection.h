@@ -41,6 +41,8 @@ public:
     QStackedWidget* Pages() const { return Notebook1; }
     TFlowStrip* FlowStrip() const { return Nbsetup; }
     void ShowPage(int page);
+    // Keeps the units shown for the next wizard of this mode, while units are free.
+    void SaveUnits() const;
 
     // Selects a row of the system grid as a click does.
     void SelectCircuitRow(int row);
@@ -73,6 +75,7 @@ private:
     void updateCircuitPictures();
     void enableModelSelectors();
     void setTubeByLength(bool byLength);
+    void restoreRememberedUnits();
     void nextFromHuilu();
     void cancel();
     QString languageText(const QString& item) const;

@@ -225,6 +225,29 @@ private slots:
         QVERIFY(run.click("SkbReturn_VA")); // category 2: back to the ejector
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpEJ));
     }
+
+    // The unit chosen last comes back in the next wizard of the same mode only; the
+    // first wizard, without any memory, is complete all the same.
+    void unitsAreRememberedPerMode() {
+        WizardRun run{TOperateType::otSelect};
+        QCOMPARE(run.child<QRadioButton>("RbGyyldot5")->text(), QString("0.5MPa"));
+        run.child<TSpeedButtonEx>("Btngongjianzhiliang")->click(); // kg to g
+        QVERIFY(run.click("SkbCancel_huilu"));
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
+        TFrmActuatorSelection* again = FrmMainShell->WorkForm();
+        auto* mass = again->findChild<TSpeedButtonEx*>("Btngongjianzhiliang");
+        QCOMPARE(mass->ItemIndex(), 1);
+        QCOMPARE(mass->text(), QString("g"));
+        QCOMPARE(again->findChild<QComboBox*>("Cbgongjianzhiliang")->currentText(), QString("100"));
+        QCOMPARE(mass->CurNum(), 0.1);
+        QVERIFY(again->findChild<TSkinButton*>("SkbCancel_huilu")->Click());
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbActuatorCalc")->Click());
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
+        QCOMPARE(FrmMainShell->WorkForm()
+                     ->findChild<TSpeedButtonEx*>("Btngongjianzhiliang")
+                     ->ItemIndex(),
+                 0);
+    }
 };
 
 QTEST_MAIN(TestWizardWindow)

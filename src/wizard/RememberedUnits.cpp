@@ -1,0 +1,62 @@
+#include "wizard/RememberedUnits.h"
+
+#include "controls/SpeedButtonEx.h"
+#include "controls/ValueEntry.h"
+#include "core/DataFolder.h"
+#include "core/IniFile.h"
+#include "units/UnitConversion.h"
+
+#include <QWidget>
+
+namespace {
+
+QString sectionOf(TOperateType mode) {
+    return mode == TOperateType::otCalc ? QStringLiteral("Cacl") : QStringLiteral("Select");
+}
+
+QList<TSpeedButtonEx*> rememberedButtons(const QWidget& form) {
+    QList<TSpeedButtonEx*> buttons;
+    for (TSpeedButtonEx* button : form.findChildren<TSpeedButtonEx*>()) {
+        if (button->ItemNums().size() > 1)
+            buttons.append(button);
+    }
+    return buttons;
+}
+
+} // namespace
+
+QString UnitIniPath() {
+    return DataPath() + QStringLiteral("Unit.ini");
+}
+
+void SaveRememberedUnits(const QWidget& form, TOperateType mode) {
+    IniFile file(UnitIniPath());
+    const QString section = sectionOf(mode);
+    for (const TSpeedButtonEx* button : rememberedButtons(form)) {
+        const QString name = button->objectName();
+        const bool written =
+            file.writeInteger(section, name + QStringLiteral(".ItemIndex"), button->ItemIndex()) &&
+            file.writeString(section, name + QStringLiteral(".Caption"), button->text()) &&
+            file.writeString(section, name + QStringLiteral(".CurNum"),
+                             GeneralText(button->CurNum()));
+        if (!written) {
+            ReportWriteFailure(file.errorString());
+            return;
+        }
+    }
+}
+
+bool LoadRememberedUnits(QWidget& form, TOperateType mode) {
+    const IniFile file(UnitIniPath());
+    const QString section = sectionOf(mode);
+    if (!file.exists() || file.keys(section).isEmpty())
+        return false;
+    for (TSpeedButtonEx* button : rememberedButtons(form)) {
+        const QString name = button->objectName();
+        const int index = file.readInteger(section, name + QStringLiteral(".ItemIndex"), 0);
+        button->SetItemIndex(index);
+        button->setText(file.readString(section, name + QStringLiteral(".Caption")));
+        FillPresetItems(button);
+    }
+    return true;
+}
