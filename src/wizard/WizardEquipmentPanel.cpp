@@ -100,7 +100,7 @@ QWidget* TFrmActuatorSelection::buildEquipmentPanel(QWidget* parent) {
                 "Cbgongjianxielouliang_calc", "btngongjianxielouliang_calc", pljiqi);
     auto* reference = WizardButton("BtnCanKao2", QStringLiteral("Reference"), pljiqi);
     reference->setFixedSize(84, 26);
-    grid->addWidget(reference, grid->rowCount() - 1, 3);
+    grid->addWidget(reference, grid->rowCount(), 2);
     grid->setColumnStretch(1, 1);
     return pljiqi;
 }

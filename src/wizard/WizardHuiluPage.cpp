@@ -85,6 +85,7 @@ QWidget* TFrmActuatorSelection::buildHuiluPage() {
     auto* scroll = new QScrollArea(page);
     scroll->setObjectName(QStringLiteral("sbjiqi"));
     scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(buildEquipmentPanel(scroll));
     sbjiqi = scroll;
 
