@@ -113,6 +113,9 @@ TFrmMainShell::TFrmMainShell(QWidget* parent)
 }
 
 TFrmMainShell::~TFrmMainShell() {
+    // The wizard goes first: its inputs still read the unit tables of the settings
+    // object while the window closes around them.
+    delete workForm_;
     StartPendingUpdateScript();
     SetHintHandler({});
     if (ownBaseClass_) {
