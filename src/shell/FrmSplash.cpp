@@ -1,7 +1,6 @@
 #include "shell/FrmSplash.h"
 
-#include "controls/Emblem.h"
-
+#include "controls/CommonDialogs.h"
 #include "core/Helpers.h"
 
 #include <QApplication>
@@ -30,6 +29,12 @@ TFrmSplash::TFrmSplash(QWidget* parent)
     LblVersion->setObjectName(QStringLiteral("LblVersion"));
     LblVersion->setStyleSheet(QStringLiteral("color:#cfe3f5"));
 
+    imgSplash = new QLabel(this);
+    imgSplash->setObjectName(QStringLiteral("imgSplash"));
+    imgSplash->setGeometry(rect());
+    LoadImageFile(imgSplash, QStringLiteral("Img\\"), QStringLiteral("Splash"), false);
+    imgSplash->lower();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);
     layout->addStretch();
@@ -48,31 +53,11 @@ int TFrmSplash::Progress() const {
     return gueLogin->value();
 }
 
+// Under the picture, or in its place when it is missing: the picture's background.
 void TFrmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient background(0, 0, width(), height());
     background.setColorAt(0, QColor(0x0b, 0x2a, 0x4a));
     background.setColorAt(1, QColor(0x14, 0x5d, 0x8c));
     painter.fillRect(rect(), background);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 30));
-    painter.drawEllipse(QPointF(400, 70), 120, 120);
-    PaintGripperEmblem(painter, QRectF(330, 20, 140, 140), QColor(0x7f, 0xd3, 0xff),
-                       QColor(255, 255, 255, 200));
-
-    painter.setPen(Qt::white);
-    QFont title = font();
-    title.setPixelSize(64);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(QRectF(32, 120, 440, 80), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("ZAVK"));
-    QFont subtitle = font();
-    subtitle.setPixelSize(17);
-    painter.setFont(subtitle);
-    painter.setPen(QColor(0xcf, 0xe3, 0xf5));
-    painter.drawText(QRectF(34, 196, 440, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Vacuum gripping circuit design"));
 }

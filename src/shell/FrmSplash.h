@@ -21,4 +21,5 @@ protected:
 private:
     QProgressBar* gueLogin;
     QLabel* LblVersion;
+    QLabel* imgSplash;
 };

@@ -13,3 +13,6 @@ bool SaveFramePictures(const QDir& skinFolder);
 
 // The start page's picture, folder/Main.JPG.
 bool SaveStartPicture(const QDir& imageFolder);
+
+// The splash window's picture, folder/Splash.JPG.
+bool SaveSplashPicture(const QDir& imageFolder);

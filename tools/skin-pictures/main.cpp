@@ -3,7 +3,7 @@
 // caption-bar buttons (light glyphs for the dark blue caption bar) and the general
 // push button, each in its normal, hover ("Move") and pressed ("Down") state (a
 // button draws its pressed face over its hover face), and the main window's frame;
-// into the folder itself the start page's picture.
+// into the folder itself the start page's and the splash window's pictures.
 
 #include "Pictures.h"
 
@@ -174,6 +174,6 @@ int main(int argc, char* argv[]) {
         SavePicture(pushFace(State::Normal), folder, QStringLiteral("btnUp")) &&
         SavePicture(pushFace(State::Hover), folder, QStringLiteral("btnMove")) &&
         SavePicture(pushFace(State::Pressed), folder, QStringLiteral("btnDown")) &&
-        SaveFramePictures(folder) && SaveStartPicture(pictures);
+        SaveFramePictures(folder) && SaveStartPicture(pictures) && SaveSplashPicture(pictures);
     return written ? 0 : 1;
 }
