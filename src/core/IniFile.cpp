@@ -217,6 +217,10 @@ QByteArray IniFile::serialise() const {
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    return writeStrings(section, {{key, value}});
+}
+
+bool IniFile::writeStrings(const QString& section, const TKeyValues& values) {
     // Another process may be between reading and writing the same file: without
     // the lock the later writer would drop the key the earlier one wrote.
     QLockFile lock(path_ + QStringLiteral(".lock"));
@@ -226,27 +230,14 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
             QStringLiteral("cannot write %1: its lock file %1.lock cannot be taken").arg(path_);
         return false;
     }
-    return writeLocked(section, key, value);
+    return writeLocked(section, values);
 }
 
-bool IniFile::writeLocked(const QString& section, const QString& key, const QString& value) {
+bool IniFile::writeLocked(const QString& section, const TKeyValues& values) {
     if (!load())
         return false;
-    const Location at = locate(section, key);
-    const QByteArray valueBytes = value.trimmed().toUtf8();
-    if (at.keyLine >= 0) {
-        QByteArray& line = lines_[at.keyLine];
-        line = line.left(line.indexOf('=') + 1) + valueBytes;
-    } else {
-        const QByteArray keyLine = key.toUtf8() + '=' + valueBytes;
-        if (at.sectionLine >= 0) {
-            lines_.insert(at.lastLine + 1, keyLine);
-        } else {
-            lines_.append('[' + section.toUtf8() + ']');
-            lines_.append(keyLine);
-        }
-        endsWithLineEnd_ = true;
-    }
+    for (const auto& [key, value] : values)
+        setLine(section, key, value);
     QString error;
     if (!WriteFileAtomically(path_, serialise(), error)) {
         load(); // the file on disk is unchanged; forget the edit
@@ -255,6 +246,24 @@ bool IniFile::writeLocked(const QString& section, const QString& key, const QStr
     }
     exists_ = true;
     return true;
+}
+
+void IniFile::setLine(const QString& section, const QString& key, const QString& value) {
+    const Location at = locate(section, key);
+    const QByteArray valueBytes = value.trimmed().toUtf8();
+    if (at.keyLine >= 0) {
+        QByteArray& line = lines_[at.keyLine];
+        line = line.left(line.indexOf('=') + 1) + valueBytes;
+        return;
+    }
+    const QByteArray keyLine = key.toUtf8() + '=' + valueBytes;
+    if (at.sectionLine >= 0) {
+        lines_.insert(at.lastLine + 1, keyLine);
+    } else {
+        lines_.append('[' + section.toUtf8() + ']');
+        lines_.append(keyLine);
+    }
+    endsWithLineEnd_ = true;
 }
 
 bool IniFile::writeInteger(const QString& section, const QString& key, int value) {

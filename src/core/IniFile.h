@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // INI text file with the semantics the settings and history files need:
 // section and key names are matched case-insensitively, the first occurrence
 // of a key wins, values are trimmed. A write changes one line (or adds one)
@@ -37,6 +39,9 @@ public:
     // when it cannot be written: no write permission bit at all, a full disk,
     // a special file, or a file that could not be read first.
     bool writeString(const QString& section, const QString& key, const QString& value);
+    // Writes several keys of a section at once: one lock, one replacement of the file.
+    using TKeyValues = QList<std::pair<QString, QString>>;
+    bool writeStrings(const QString& section, const TKeyValues& values);
     bool writeInteger(const QString& section, const QString& key, int value);
 
     QString errorString() const { return error_; }
@@ -63,7 +68,8 @@ private:
     };
 
     bool load();
-    bool writeLocked(const QString& section, const QString& key, const QString& value);
+    bool writeLocked(const QString& section, const TKeyValues& values);
+    void setLine(const QString& section, const QString& key, const QString& value);
     Location locate(const QString& section, const QString& key) const;
     QByteArray serialise() const;
 

@@ -30,20 +30,16 @@ QString UnitIniPath() {
 }
 
 void SaveRememberedUnits(const QWidget& form, TOperateType mode) {
-    IniFile file(UnitIniPath());
-    const QString section = sectionOf(mode);
+    IniFile::TKeyValues values;
     for (const TSpeedButtonEx* button : rememberedButtons(form)) {
         const QString name = button->objectName();
-        const bool written =
-            file.writeInteger(section, name + QStringLiteral(".ItemIndex"), button->ItemIndex()) &&
-            file.writeString(section, name + QStringLiteral(".Caption"), button->text()) &&
-            file.writeString(section, name + QStringLiteral(".CurNum"),
-                             GeneralText(button->CurNum()));
-        if (!written) {
-            ReportWriteFailure(file.errorString());
-            return;
-        }
+        values.append({name + QStringLiteral(".ItemIndex"), QString::number(button->ItemIndex())});
+        values.append({name + QStringLiteral(".Caption"), button->text()});
+        values.append({name + QStringLiteral(".CurNum"), GeneralText(button->CurNum())});
     }
+    IniFile file(UnitIniPath());
+    if (!file.writeStrings(sectionOf(mode), values))
+        ReportWriteFailure(file.errorString());
 }
 
 bool LoadRememberedUnits(QWidget& form, TOperateType mode) {
