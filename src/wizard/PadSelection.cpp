@@ -1,0 +1,79 @@
+#include "wizard/PadSelection.h"
+
+#include "core/DMComm.h"
+#include "core/DataTable.h"
+#include "core/Helpers.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+QList<TPadListRow> rowsOf(TDMComm& db, const std::optional<QString>& sql, const char* key,
+                          const char* id, const char* area) {
+    TDataTable table;
+    if (!sql || !db.GetDataPacket(*sql, table))
+        return {};
+    QList<TPadListRow> rows;
+    for (table.First(); !table.Eof(); table.Next()) {
+        rows.append({table.AsString(QLatin1String(key)), table.AsString(QLatin1String(id)),
+                     area ? table.AsString(QLatin1String(area)) : QString()});
+    }
+    return rows;
+}
+
+} // namespace
+
+double RequiredPadArea(double mass, double safety, double pads, double vacuum) {
+    return mass * 9.8 * safety / (pads * vacuum) * 1000;
+}
+
+bool IsRegionColumn(const QString& column) {
+    for (int index = 0; index < 4; ++index) {
+        QString name;
+        if (RegionName(index, name) && name == column)
+            return true;
+    }
+    return false;
+}
+
+bool IsSeriesCode(const QString& code) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    return plain.match(code).hasMatch();
+}
+
+std::optional<QString> PadSeriesSql(TPadMethod method, const QString& r, double area) {
+    if (!IsRegionColumn(r))
+        return std::nullopt;
+    QString sql = "SELECT DISTINCT(P.SERIESID) AS SERIESID,S.SERIES_NAME AS SERIES_NAME,S.ID AS "
+                  "ID,S." +
+                  r + " AS " + r + " FROM SERIES AS S,M_PT AS P WHERE (S.SERIESID = P.SERIESID)";
+    if (method == TPadMethod::Specified)
+        return sql + " AND (P." + r + "<>0) ORDER BY S." + r + " ASC";
+    return sql + " AND (P.PAD_S>=" + SqlNumber(area) + ")" + " AND (S." + r + "<>0) ORDER BY S." +
+           r + " ASC";
+}
+
+std::optional<QString> PadModelSql(TPadMethod method, const QString& seriesId, bool buffer,
+                                   const QString& r, double area) {
+    if (!IsRegionColumn(r) || !IsSeriesCode(seriesId))
+        return std::nullopt;
+    const QString sql = "SELECT ID,M_NAME,PAD_S FROM M_PT WHERE SERIESID ='" + seriesId + "'" +
+                        " AND BUFFER=" + (buffer ? "1" : "0");
+    const QString limit =
+        method == TPadMethod::Automatic ? " AND PAD_S>=" + SqlNumber(area) : QString();
+    return sql + limit + " AND " + r + "<>0" + " ORDER BY PAD_S ASC";
+}
+
+QList<TPadListRow> PadSeriesRows(TDMComm& db, TPadMethod method, const QString& region,
+                                 double area) {
+    return rowsOf(db, PadSeriesSql(method, region, area), "SERIESID", "ID", nullptr);
+}
+
+QList<TPadListRow> PadModelRows(TDMComm& db, TPadMethod method, const QString& seriesId,
+                                bool buffer, const QString& region, double area) {
+    QList<TPadListRow> rows =
+        rowsOf(db, PadModelSql(method, seriesId, buffer, region, area), "ID", "M_NAME", "PAD_S");
+    if (method == TPadMethod::Automatic && rows.size() > 1)
+        rows.resize(1); // the smallest pad that suffices
+    return rows;
+}
