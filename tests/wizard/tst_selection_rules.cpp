@@ -1,10 +1,11 @@
 #include "TestSupport.h"
 #include "core/DMComm.h"
+#include "wizard/EjectorSelection.h"
 #include "wizard/PadSelection.h"
 
 #include <QtTest>
 
-class TestPadSelection : public QObject {
+class TestSelectionRules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -69,7 +70,57 @@ private slots:
             QVERIFY(pad.Area.toDouble() < area ||
                     pad.Area.toDouble() >= offered.first().Area.toDouble());
     }
+
+    // Pmax 90 kPa, Qmax 30 dm³/min; the two-segment one with its knee at 60 kPa, 10 dm³/min.
+    void ejectorsHoldWhatTheirCharacteristicGives_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<double>("leakage");
+        QTest::addColumn<double>("reached");
+        QTest::newRow("straight") << 1 << 3.0 << 81.0;
+        QTest::newRow("before the knee") << 2 << 5.0 << 75.0;
+        QTest::newRow("after the knee") << 2 << 20.0 << 30.0;
+    }
+    void ejectorsHoldWhatTheirCharacteristicGives() {
+        QFETCH(int, n);
+        QFETCH(double, leakage);
+        QFETCH(double, reached);
+        const TEjectorCharacteristic ejector{"7", -90, 30, n, -60, 10};
+        QCOMPARE(ReachedVacuum(ejector, leakage), reached);
+    }
+
+    void candidatesAreTheEjectorsThatHoldTheVacuum() {
+        const QList<TEjectorCharacteristic> ejectors = {
+            {"3", 90, 30, 1, 0, 0}, {"5", 70, 30, 1, 0, 0}, {"9", 95, 50, 1, 0, 0}};
+        QCOMPARE(EjectorCandidateFilter(ejectors, 3, 80), QString("ID=3 OR ID=9"));
+        QCOMPARE(EjectorCandidateFilter(ejectors, 3, 82), QString("ID=9"));
+        QCOMPARE(EjectorCandidateFilter(ejectors, 3, 95), QString());
+        QCOMPARE(EjectorCandidateSql("1", "Valve_V2=1", "ASIA").value(),
+                 QString("SELECT * FROM M_EJ WHERE System_Cat=1 AND Type=1 AND Valve_V2=1 AND "
+                         "ASIA<>0 AND SERIESID<>'' ORDER BY ID"));
+        QCOMPARE(EjectorCandidateSql("2", "", "ASIA").value(),
+                 QString("SELECT * FROM M_EJ WHERE System_Cat=1 AND Type=2 AND ASIA<>0 AND "
+                         "SERIESID<>'' ORDER BY ID"));
+        QVERIFY(!EjectorCandidateSql("1", "1=1", "ASIA"));
+        QVERIFY(!EjectorCandidateSql("1 OR 1", "", "ASIA"));
+    }
+
+    void countOfTheLargestEjector_data() {
+        QTest::addColumn<double>("flow");
+        QTest::addColumn<double>("maxFlow");
+        QTest::addColumn<int>("count"); // 0: refused
+        QTest::newRow("25 of 10") << 25.0 << 10.0 << 3;
+        QTest::newRow("one is enough") << 8.0 << 10.0 << 1;
+        QTest::newRow("exactly two") << 20.0 << 10.0 << 2;
+        QTest::newRow("no flow in the row") << 25.0 << 0.0 << 0;
+        QTest::newRow("absurd") << 1e12 << 1e-3 << 0;
+    }
+    void countOfTheLargestEjector() {
+        QFETCH(double, flow);
+        QFETCH(double, maxFlow);
+        QFETCH(int, count);
+        QCOMPARE(EjectorCount(flow, maxFlow).value_or(0), count);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPadSelection)
-#include "tst_pad_selection.moc"
+QTEST_GUILESS_MAIN(TestSelectionRules)
+#include "tst_selection_rules.moc"
