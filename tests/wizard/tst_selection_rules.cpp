@@ -2,6 +2,7 @@
 #include "core/DMComm.h"
 #include "wizard/EjectorSelection.h"
 #include "wizard/PadSelection.h"
+#include "wizard/TubeSelection.h"
 
 #include <QtTest>
 
@@ -119,6 +120,36 @@ private slots:
         QFETCH(double, maxFlow);
         QFETCH(int, count);
         QCOMPARE(EjectorCount(flow, maxFlow).value_or(0), count);
+    }
+
+    // 2 m, 1 s, 4 pads leaking 0.1 dm³/min each: V 0.02512 dm³, Q 9.8432 dm³/min.
+    void thinnestSufficientTubeIsChosen_data() {
+        QTest::addColumn<QList<double>>("diameters");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("4 mm passes") << QList<double>{4, 6} << "4";
+        QTest::newRow("0.5 mm is too thin") << QList<double>{0.5, 4, 6} << "4";
+        QTest::newRow("none passes") << QList<double>{0.3, 0.5} << "";
+    }
+    void thinnestSufficientTubeIsChosen() {
+        QFETCH(QList<double>, diameters);
+        QFETCH(QString, chosen);
+        QList<TTube> tubes;
+        for (const double d : diameters)
+            tubes.append({QString::number(d), d});
+        const TTubeChoice choice = ChooseTube(tubes, 2, 1, 4, 0.1);
+        QCOMPARE(choice.TubeId, chosen);
+        if (chosen == "4") {
+            QCOMPARE(choice.V, 0.02512);
+            QCOMPARE(choice.QMax, 9.8432);
+            QCOMPARE(qRound(choice.Se * 100), 461);
+        } else {
+            QCOMPARE(choice.QMax, 0.0);
+            QCOMPARE(choice.V, 0.785 * 0.25 * 2 * 0.001); // the last tube examined
+        }
+        QCOMPARE(TubesOfSeriesSql("TUP", "ASIA").value(),
+                 QString("SELECT * FROM M_Tube WHERE SERIESID='TUP' AND ASIA<>0 ORDER BY "
+                         "DIAMETER_IN ASC"));
+        QVERIFY(!TubesOfSeriesSql("TUP'--", "ASIA"));
     }
 };
 
