@@ -3,6 +3,7 @@
 #include "wizard/EjectorSelection.h"
 #include "wizard/PadSelection.h"
 #include "wizard/TubeSelection.h"
+#include "wizard/ValveSelection.h"
 
 #include <QtTest>
 
@@ -150,6 +151,61 @@ private slots:
                  QString("SELECT * FROM M_Tube WHERE SERIESID='TUP' AND ASIA<>0 ORDER BY "
                          "DIAMETER_IN ASC"));
         QVERIFY(!TubesOfSeriesSql("TUP'--", "ASIA"));
+    }
+
+    // Nozzle 1.2 mm with an ejector; 60 dm³/min with a vacuum pump.
+    void valvesMustBeAsLargeAsTheNozzleOrTheFlow_data() {
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<QString>("values"); // V1 V2 throttle, "-" when unused
+        QTest::newRow("3") << "3"
+                           << "0.67824 0.67824 0.67824";
+        QTest::newRow("4b") << "4b"
+                            << "0.67824 - -";
+        QTest::newRow("9") << "9"
+                           << "- - 0.67824";
+        QTest::newRow("7") << "7"
+                           << "- 2 2";
+        QTest::newRow("8b") << "8b"
+                            << "- - -";
+    }
+    void valvesMustBeAsLargeAsTheNozzleOrTheFlow() {
+        QFETCH(QString, circuit);
+        QFETCH(QString, values);
+        const TValveComparison c = ValveComparisonValues(circuit, 1.2, 60);
+        QStringList shown;
+        for (const std::optional<double>& value : {c.Supply, c.Release, c.Throttle})
+            shown << (value ? QString::number(*value) : QString("-"));
+        QCOMPARE(shown.join(' '), values);
+    }
+
+    void switchingValvesThatQualify_data() {
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("use");
+        QTest::addColumn<double>("c12");
+        QTest::addColumn<double>("c23");
+        QTest::addColumn<bool>("qualifies");
+        // Q / 30 = 2 throughout; selection mode reads C2to3 for the "b" circuits.
+        QTest::newRow("7: 2 ports, use 0") << "7" << 2 << 0 << 2.0 << 0.0 << true;
+        QTest::newRow("7: 3 ports, use 1") << "7" << 3 << 1 << 5.0 << 5.0 << false;
+        QTest::newRow("3b: C2to3 too small") << "3b" << 3 << 0 << 5.0 << 1.0 << false;
+        QTest::newRow("3b: C2to3 enough") << "3b" << 3 << 0 << 1.0 << 2.0 << true;
+        QTest::newRow("7b: use 1") << "7b" << 3 << 1 << 0.0 << 2.5 << true;
+        QTest::newRow("4b: use 1") << "4b" << 3 << 1 << 0.0 << 2.5 << false;
+        QTest::newRow("8b: use 2") << "8b" << 3 << 2 << 0.0 << 2.5 << true;
+        QTest::newRow("9: nozzle") << "9" << 3 << 0 << 0.7 << 0.0 << true;
+        QTest::newRow("9: 2 ports") << "9" << 2 << 0 << 0.7 << 0.0 << false;
+    }
+    void switchingValvesThatQualify() {
+        QFETCH(QString, circuit);
+        QFETCH(int, port);
+        QFETCH(int, use);
+        QFETCH(double, c12);
+        QFETCH(double, c23);
+        QFETCH(bool, qualifies);
+        const TValveRow valve{port, use, c12, c23};
+        QCOMPARE(SwitchingValveQualifies(valve, circuit, TOperateType::otSelect, 60, 1.2),
+                 qualifies);
     }
 };
 

@@ -1,0 +1,67 @@
+#include "wizard/ValveSelection.h"
+
+#include "calc/CircuitTable.h"
+#include "core/Helpers.h"
+#include "wizard/PadSelection.h"
+
+namespace {
+
+bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
+    for (const char* c : circuits) {
+        if (circuit == QLatin1String(c))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TValveComparison ValveComparisonValues(const QString& circuit, double d, double q) {
+    const TCircuit* c = FindCircuit(circuit);
+    if (!c)
+        return {};
+    // With a vacuum pump the valves carry the required flow; with an ejector they
+    // match its nozzle.
+    const double size = c->SystemCat == 4 ? q / 30 : 0.471 * d * d;
+    TValveComparison values;
+    if (c->SupplyValve)
+        values.Supply = 0.471 * d * d;
+    if (c->ReleaseValve)
+        values.Release = size;
+    if (c->ThrottleModel)
+        values.Throttle = size;
+    return values;
+}
+
+bool SwitchingValveQualifies(const TValveRow& v, const QString& circuit, TOperateType mode,
+                             double q, double d) {
+    const double c = mode == TOperateType::otCalc ? v.C1to2 : v.C2to3;
+    const double flow = q / 30;
+    if (v.Port == 3 && v.Use == 0 && isOneOf(circuit, {"3b", "4b", "7b", "8b"}) && flow <= c)
+        return true;
+    if ((v.Port == 2 || v.Port == 3) && v.Use == 0 && isOneOf(circuit, {"7", "8"}) &&
+        v.C1to2 >= flow)
+        return true;
+    if (v.Port == 3 && v.Use == 0 && isOneOf(circuit, {"9", "9b"}) && v.C1to2 >= 0.471 * d * d)
+        return true;
+    if (v.Port == 3 && v.Use == 1 && isOneOf(circuit, {"3b", "7b"}) && flow <= c)
+        return true;
+    return v.Port == 3 && v.Use == 2 && isOneOf(circuit, {"4b", "8b"}) && flow <= c;
+}
+
+std::optional<QString> ValveSeriesSql(double x, const QString& r) {
+    if (!IsRegionColumn(r))
+        return std::nullopt;
+    return "SELECT DISTINCT(V.SERIESID) AS SERIESID,S.SERIES_NAME AS SERIES_NAME,S.ID AS ID,S." +
+           r + " AS " + r + " FROM SERIES AS S,M_VA AS V WHERE S.SERIESID = V.SERIESID" +
+           " AND (Port=2 OR Port=3) AND USE=0 AND C1to2>=" + SqlNumber(x) + " AND (V." + r +
+           "<>0) ORDER BY S." + r + " ASC";
+}
+
+std::optional<QString> ThrottleSeriesSql(double x, const QString& r) {
+    if (!IsRegionColumn(r))
+        return std::nullopt;
+    return "SELECT DISTINCT(V.SERIESID) AS SERIESID,S.SERIES_NAME AS SERIES_NAME,S.ID AS ID,S." +
+           r + " AS " + r + " FROM SERIES AS S,M_SPECON AS V WHERE S.SERIESID = V.SERIESID" +
+           " AND C1to2>=" + SqlNumber(x) + " AND (V." + r + "<>0) ORDER BY S." + r + " ASC";
+}
