@@ -2,7 +2,9 @@
 
 #include "calc/CircuitTable.h"
 #include "calc/Formulas.h"
+#include "core/DMComm.h"
 #include "core/Helpers.h"
+#include "wizard/EjectorSelection.h"
 
 #include <QLocale>
 
@@ -146,6 +148,34 @@ bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
         Input.Se = v.TubeConductance * 5;
     }
     return true;
+}
+
+TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
+    PadCount = step.Pads;
+    Input.PT_ID = step.ModelId;
+    if (!IsIntegerText(Input.PT_ID))
+        return {false, QStringLiteral("MSGPLEASEINPUTMODELNO")}; // an empty model list
+    PadArea = db.GetPadArea(Input.PT_ID);
+    PadVacuum = step.Automatic ? EnteredVacuum
+                               : RequiredVacuum(step.Mass, 9.8, PadArea, step.Safety, step.Pads);
+    const char* shortKey = step.Automatic ? "MSG002" : "MSG001";
+    if (Input.System_Cat >= 3) {
+        if (std::fabs(step.PumpLevel) >= PadVacuum)
+            return {true, {}};
+        return {false, QLatin1String(step.Automatic ? "MSG004" : "MSG003")};
+    }
+    const std::optional<QString> search = EjectorCandidateSql(EJ_Type, EJ_Valve_V2, RegionColumn);
+    const QList<TEjectorCharacteristic> ejectors =
+        search ? EjectorRows(db, *search) : QList<TEjectorCharacteristic>();
+    if (ejectors.isEmpty())
+        return {};
+    EJCandidateFilter = EjectorCandidateFilter(ejectors, step.Pads * step.Leakage, PadVacuum);
+    if (EJCandidateFilter.isEmpty())
+        return {false, QLatin1String(shortKey)};
+    if (!db.QEJ.Open("SELECT * FROM M_EJ WHERE " + EJCandidateFilter + " ORDER BY ID") ||
+        db.QEJ.IsEmpty())
+        return {};
+    return {true, {}};
 }
 
 int TWizardContext::FlowStep(int page) const {

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <functional>
+
+class TDMComm;
 #include <optional>
 
 // The wizard's pages, by index of its page control.
@@ -53,6 +55,24 @@ struct TConditionValues {
     QString TubeVolumeText = {}; // calculation: the volume box
     int TubeVolumeUnit = 0;      // calculation: unit index of the volume button
     double TubeConductance = 0;  // calculation, dm³/(s·bar)
+};
+
+// What the pad page gives when it is left.
+struct TPadStep {
+    bool Automatic = true;
+    double Mass = 0;      // kg
+    double Safety = 0;    // safety factor
+    int Pads = 0;         // pad count
+    QString ModelId;      // the pad chosen in the model list
+    double PumpLevel = 0; // kPa, sign ignored
+    double Leakage = 0;   // dm³/min per pad
+};
+
+// Whether a step may go on, or the message key that keeps the page (empty: the
+// page stays without a message).
+struct TStepOutcome {
+    bool Proceed = false;
+    QString MessageKey;
 };
 
 // Inner diameter (mm) of the tube with the catalogue ID, when the catalogue has it.
@@ -110,6 +130,11 @@ public:
     // input in problem, when the pad count box holds no number.
     bool FillCalcInput(const TConditionValues& values, TOperateType mode,
                        const TTubeDiameterLookup& tubeDiameter, QString* problem = nullptr);
+
+    // Leaving the pad page: the pad, its area and the vacuum it needs, then whether
+    // the vacuum source reaches that vacuum (the ejector candidates into
+    // EJCandidateFilter and db.QEJ, or the pump's level).
+    TStepOutcome LeavePadPage(TDMComm& db, const TPadStep& step);
 
     // Navigation by system category.
     int PageAfterTube() const { return Input.System_Cat <= 3 ? wpEJ : wpVa; }

@@ -4,6 +4,7 @@
 #include "wizard/PadSelection.h"
 #include "wizard/TubeSelection.h"
 #include "wizard/ValveSelection.h"
+#include "wizard/WizardContext.h"
 
 #include <QtTest>
 
@@ -206,6 +207,51 @@ private slots:
         const TValveRow valve{port, use, c12, c23};
         QCOMPARE(SwitchingValveQualifies(valve, circuit, TOperateType::otSelect, 60, 1.2),
                  qualifies);
+    }
+
+    // Leaving the pad page on the shipped catalogue: 10 kg, safety 4, 4 pads.
+    void leavingThePadPage_data() {
+        QTest::addColumn<int>("row"); // system grid row
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<double>("entered"); // kPa, automatic method
+        QTest::addColumn<QString>("pad");
+        QTest::addColumn<double>("pump");
+        QTest::addColumn<bool>("proceeds");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("ejector holds 60 kPa") << 0 << true << 60.0 << "308" << 0.0 << true << "";
+        QTest::newRow("no ejector holds 95 kPa")
+            << 0 << true << 95.0 << "308" << 0.0 << false << "MSG002";
+        QTest::newRow("specified pad, ejector") << 1 << false << 0.0 << "308" << 0.0 << true << "";
+        QTest::newRow("pump reaches") << 3 << true << 60.0 << "308" << -80.0 << true << "";
+        QTest::newRow("pump too weak") << 2 << true << 60.0 << "308" << -50.0 << false << "MSG004";
+        QTest::newRow("specified, pump too weak")
+            << 3 << false << 0.0 << "308" << -40.0 << false << "MSG003";
+        QTest::newRow("no model") << 0 << true << 60.0 << "" << 0.0 << false
+                                  << "MSGPLEASEINPUTMODELNO";
+    }
+    void leavingThePadPage() {
+        QFETCH(int, row);
+        QFETCH(bool, automatic);
+        QFETCH(double, entered);
+        QFETCH(QString, pad);
+        QFETCH(double, pump);
+        QFETCH(bool, proceeds);
+        QFETCH(QString, message);
+        TDMComm db;
+        QVERIFY(ConnectBuiltCatalogue(db));
+        TCalcInput input;
+        TWizardContext context(input);
+        context.SelectRow(row);
+        QVERIFY(context.UpdateSystemCategory());
+        context.SetRegion(0);
+        context.EnteredVacuum = entered;
+        const TStepOutcome outcome =
+            context.LeavePadPage(db, {automatic, 10, 4, 4, pad, pump, 0.1});
+        QCOMPARE(outcome.Proceed, proceeds);
+        QCOMPARE(outcome.MessageKey, message);
+        if (!pad.isEmpty() && !automatic)
+            QCOMPARE(qRound(context.PadVacuum * 10), 499); // 39200 / 1963.5 * 4 / 4
+        QCOMPARE(!context.EJCandidateFilter.isEmpty(), proceeds && row < 2);
     }
 };
 
