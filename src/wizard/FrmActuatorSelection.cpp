@@ -84,6 +84,7 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     context_.HoverPart.clear();
     context_.LastHoverPart.clear();
     connectHandlers();
+    connectPadPage();
     SelectCircuitRow(0);
     progress(65);
     CbAnZhuangZiShi->setCurrentIndex(0);
@@ -130,7 +131,8 @@ void TFrmActuatorSelection::createPages() {
     Notebook1 = new QStackedWidget(this);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->addWidget(buildHuiluPage());
-    for (int page = wpPT; page <= wpResult; ++page)
+    Notebook1->addWidget(buildPadPage());
+    for (int page = wpTube; page <= wpResult; ++page)
         Notebook1->addWidget(buildStepPage(page));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);
@@ -209,6 +211,7 @@ void TFrmActuatorSelection::nextFromHuilu() {
         context_.UpdateCircuitCode();
         enableModelSelectors();
         context_.UpdateSystemCategory();
+        rebuildPadLists();
         ShowPage(wpPT);
         return;
     }

@@ -77,6 +77,22 @@ private:
     void setTubeByLength(bool byLength);
     void restoreRememberedUnits();
     void nextFromHuilu();
+
+    // The pad page.
+    struct TPadConditions {
+        bool Automatic = true;
+        bool Buffer = true;
+        double Area = 0; // mm² each pad needs, automatic method
+    };
+    QWidget* buildPadPage();
+    void connectPadPage();
+    TPadConditions padConditions();
+    void rebuildPadLists();
+    void buildPadModelList();
+    void nextFromPad();
+    QString seriesName(const QString& id) const;
+    void showSeriesNote(const QString& seriesId, const char* memo);
+    void showSeriesPicture(const QString& seriesId, const char* image, bool bufferAware);
     void cancel();
     QString languageText(const QString& item) const;
 

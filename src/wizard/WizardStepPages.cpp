@@ -26,7 +26,6 @@ struct TStepPage {
 };
 
 const TStepPage StepPages[] = {
-    {"PT", "Image15", {"SkbNext_PT", "SkbReturn_PT", "SkbCancel_PT"}},
     {"Tube", "Image11", {"SkbNext_Tube", "SkbReturn_Tube", "SkbCancel_Tube"}},
     {"EJ", "Image12", {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"}},
     {"Va", "Image13", {"SkbNext_VA", "SkbReturn_VA", "SkbCancel_VA"}},
@@ -44,19 +43,6 @@ QGridLayout* inputGrid(QWidget* page, QBoxLayout* column) {
 
 void addPageInputs(int page, QWidget* owner, QBoxLayout* column) {
     switch (page) {
-    case wpPT: {
-        QGridLayout* grid = inputGrid(owner, column);
-        AddValueRow(grid, "LblZhenKongYaLi", "Required vacuum", "CbZhenKongYaLi", "BtnZhenKongYaLi",
-                    owner);
-        AddValueRow(grid, "Lblgongjianxielouliang", "Leakage per pad", "Cbgongjianxielouliang",
-                    "Btngongjianxielouliang", owner);
-        grid->addWidget(WizardButton("BtnCanKao", QStringLiteral("Reference"), owner),
-                        grid->rowCount() - 1, 3);
-        AddValueRow(grid, "Lblxipanshuliang", "Number of pads", "Cbxipanshuliang",
-                    "Btnxipanshuliang", owner)
-            .Button->hide();
-        break;
-    }
     case wpTube:
         AddValueRow(inputGrid(owner, column), "LblTubeLength", "Tubing length", "CbTubeLength",
                     "BtnTubeLength", owner);
@@ -92,7 +78,7 @@ void addPageInputs(int page, QWidget* owner, QBoxLayout* column) {
 } // namespace
 
 QWidget* TFrmActuatorSelection::buildStepPage(int page) {
-    const TStepPage& step = StepPages[page - 1];
+    const TStepPage& step = StepPages[page - wpTube];
     auto* widget = new QWidget;
     widget->setObjectName(QLatin1String(step.Name));
     auto* column = new QVBoxLayout;

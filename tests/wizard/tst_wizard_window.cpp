@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -247,6 +248,30 @@ private slots:
                      ->findChild<TSpeedButtonEx*>("Btngongjianzhiliang")
                      ->ItemIndex(),
                  0);
+    }
+
+    // The pad page lists the series and pads for the conditions and is left for the
+    // tubing once the vacuum source holds the vacuum.
+    void padPageOffersPadsAndLeadsOn() {
+        WizardRun run{TOperateType::otSelect};
+        QVERIFY(run.click("SkbNext_huilu"));
+        auto* series = run.child<QTableWidget>("SgPTSeries");
+        auto* models = run.child<QTableWidget>("SgPThinban");
+        QVERIFY(series->rowCount() > 0);
+        QCOMPARE(models->rowCount(), 2); // automatic: the smallest pad that holds the load
+        QCOMPARE(models->item(0, 0)->text(), QString("Model"));
+        QVERIFY(!run.child<QPlainTextEdit>("Memxipannote")->toPlainText().isEmpty());
+        run.choose("Rbzhiding");
+        QVERIFY(!run.child("CbZhenKongYaLi")->isEnabled());
+        QVERIFY(models->rowCount() > 2);
+        QVERIFY(run.click("SkbNext_PT")); // the smallest pad needs more vacuum than any ejector
+        QCOMPARE(run.messages.texts().value(0), BaseClass->Lan->GetMessageText("MSG001"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpPT));
+        models->selectRow(models->rowCount() - 1); // the largest
+        QVERIFY(run.click("SkbNext_PT"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpTube));
+        QVERIFY(!run.wizard->Context().EJCandidateFilter.isEmpty());
+        QCOMPARE(run.messages.requests.size(), 1);
     }
 };
 

@@ -1,0 +1,58 @@
+// The note and the picture of a product series, shown beside the series lists
+// of the selection pages.
+
+#include "wizard/FrmActuatorSelection.h"
+
+#include "core/DMComm.h"
+#include "core/Globals.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
+#include "wizard/PadSelection.h"
+#include "wizard/WizardControls.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+
+// A column of the series' row in SERIES; empty when the code or the row is missing.
+QString seriesColumn(const QString& seriesId, const QString& columns, const QString& column) {
+    if (!DMComm || !IsSeriesCode(seriesId) ||
+        !DMComm->OpenSQL("SELECT " + columns + " FROM SERIES WHERE SERIESID ='" + seriesId + "'"))
+        return QString();
+    const QString value = DMComm->QComm.IsEmpty() ? QString() : DMComm->QComm.AsString(column);
+    DMComm->QComm.Close();
+    return value;
+}
+
+} // namespace
+
+// The note lines the language file holds for the series; the memo is left as it
+// was when the series has no row.
+void TFrmActuatorSelection::showSeriesNote(const QString& seriesId, const char* memo) {
+    const QString key =
+        seriesColumn(seriesId, QStringLiteral("ID,SERIES_Note"), QStringLiteral("ID"));
+    if (key.isEmpty() || !BaseClass || !BaseClass->Lan)
+        return;
+    QStringList lines;
+    BaseClass->Lan->GetDataLines(QStringLiteral("SERIES"), key, lines,
+                                 QStringLiteral("SERIES_Note"));
+    Named<QPlainTextEdit>(this, memo)->setPlainText(lines.join('\n'));
+}
+
+// The series' picture, its buffer variant ("_B") where the page asks for it; a
+// missing file leaves the picture empty.
+void TFrmActuatorSelection::showSeriesPicture(const QString& seriesId, const char* image,
+                                              bool bufferAware) {
+    const QString name =
+        seriesColumn(seriesId, QStringLiteral("SERIES_PIC"), QStringLiteral("SERIES_PIC"));
+    auto* picture = Named<QLabel>(this, image);
+    if (name.isEmpty())
+        return;
+    const bool buffer = bufferAware && Named<QRadioButton>(this, "Rbhuangchong_yes")->isChecked();
+    const QPixmap loaded(AppPath + "Img/" + name + (buffer ? "_B" : "") + ".jpg");
+    picture->setPixmap(loaded.isNull() ? QPixmap()
+                                       : loaded.scaled(picture->size(), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation));
+}
