@@ -103,7 +103,7 @@ QWidget* TFrmActuatorSelection::buildPadPage() {
     models->setRowCount(1);
     for (int column = 0; column < 2; ++column)
         models->setItem(0, column, new QTableWidgetItem);
-    models->setColumnWidth(0, 150);
+    models->setColumnWidth(0, 110);
     lists->addWidget(series, 1, 0);
     lists->addWidget(models, 1, 1);
     auto* note = new QPlainTextEdit(page);
