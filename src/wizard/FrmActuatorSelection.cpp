@@ -85,6 +85,7 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     context_.LastHoverPart.clear();
     connectHandlers();
     connectPadPage();
+    connectTubePage();
     SelectCircuitRow(0);
     progress(65);
     CbAnZhuangZiShi->setCurrentIndex(0);
@@ -132,7 +133,8 @@ void TFrmActuatorSelection::createPages() {
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->addWidget(buildHuiluPage());
     Notebook1->addWidget(buildPadPage());
-    for (int page = wpTube; page <= wpResult; ++page)
+    Notebook1->addWidget(buildTubePage());
+    for (int page = wpEJ; page <= wpResult; ++page)
         Notebook1->addWidget(buildStepPage(page));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);

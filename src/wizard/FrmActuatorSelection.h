@@ -92,6 +92,11 @@ private:
     void nextFromPad();
     QString seriesName(const QString& id) const;
     void showSeriesNote(const QString& seriesId, const char* memo);
+    // The tubing page.
+    QWidget* buildTubePage();
+    void connectTubePage();
+    void buildTubeSeriesList();
+    void nextFromTube();
     void showSeriesPicture(const QString& seriesId, const char* image, bool bufferAware);
     void cancel();
     QString languageText(const QString& item) const;

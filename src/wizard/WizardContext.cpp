@@ -3,8 +3,10 @@
 #include "calc/CircuitTable.h"
 #include "calc/Formulas.h"
 #include "core/DMComm.h"
+#include "core/DataTable.h"
 #include "core/Helpers.h"
 #include "wizard/EjectorSelection.h"
+#include "wizard/TubeSelection.h"
 
 #include <QLocale>
 
@@ -175,6 +177,27 @@ TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
     if (!db.QEJ.Open("SELECT * FROM M_EJ WHERE " + EJCandidateFilter + " ORDER BY ID") ||
         db.QEJ.IsEmpty())
         return {};
+    return {true, {}};
+}
+
+TStepOutcome TWizardContext::LeaveTubePage(TDMComm& db, double length, double responseTime,
+                                           int pads, double leakage) {
+    PadCount = pads;
+    const std::optional<QString> sql = TubesOfSeriesSql(Input.Tube_Series_ID, RegionColumn);
+    TDataTable table;
+    if (!sql || !db.GetDataPacket(*sql, table) || table.IsEmpty())
+        return {};
+    QList<TTube> tubes;
+    for (table.First(); !table.Eof(); table.Next())
+        tubes.append(
+            {table.AsString(QStringLiteral("ID")), table.AsFloat(QStringLiteral("DIAMETER_IN"))});
+    const TTubeChoice choice = ChooseTube(tubes, length, responseTime, pads, leakage);
+    Input.V = choice.V;
+    Input.Se = choice.Se;
+    if (choice.TubeId.isEmpty())
+        return {false, QStringLiteral("MSG005")};
+    Input.Tube_ID = choice.TubeId;
+    Tube_QMax = choice.QMax;
     return {true, {}};
 }
 

@@ -135,6 +135,11 @@ public:
     // the vacuum source reaches that vacuum (the ejector candidates into
     // EJCandidateFilter and db.QEJ, or the pump's level).
     TStepOutcome LeavePadPage(TDMComm& db, const TPadStep& step);
+    // Leaving the tubing page: the thinnest tube of the chosen series that passes the
+    // flow the response time (s) and the leakage (dm³/min per pad) of the pads need,
+    // with Tube_QMax, V and Se; MSG005 when none does.
+    TStepOutcome LeaveTubePage(TDMComm& db, double length, double responseTime, int pads,
+                               double leakage);
 
     // Navigation by system category.
     int PageAfterTube() const { return Input.System_Cat <= 3 ? wpEJ : wpVa; }

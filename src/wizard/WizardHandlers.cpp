@@ -127,7 +127,7 @@ void TFrmActuatorSelection::connectHandlers() {
         connect(Named<TSkinButton>(this, name), &TSkinButton::clicked, this,
                 &TFrmActuatorSelection::cancel);
     // The selection steps behind these arrive with the selection pages.
-    for (const char* name : {"SkbNext_Tube", "SkbNext_EJ", "SkbNext_VA"})
+    for (const char* name : {"SkbNext_EJ", "SkbNext_VA"})
         Named<TSkinButton>(this, name)->setEnabled(false);
 }
 

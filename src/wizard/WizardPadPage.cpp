@@ -240,6 +240,7 @@ void TFrmActuatorSelection::nextFromPad() {
             ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, mbYes);
         return;
     }
+    buildTubeSeriesList();
     ShowPage(wpTube);
 }
 

@@ -1,6 +1,6 @@
-// Pages 1 to 5 of the wizard with their inputs, diagrams and navigation. The
-// selection steps that fill them arrive page by page; until then a page holds
-// its inputs and its moves back.
+// Pages 3 to 5 of the wizard (ejector, valves, result) with their inputs, diagrams
+// and navigation. The selection steps that fill them arrive page by page; until
+// then a page holds its inputs and its moves back.
 
 #include "wizard/FrmActuatorSelection.h"
 
@@ -26,7 +26,6 @@ struct TStepPage {
 };
 
 const TStepPage StepPages[] = {
-    {"Tube", "Image11", {"SkbNext_Tube", "SkbReturn_Tube", "SkbCancel_Tube"}},
     {"EJ", "Image12", {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"}},
     {"Va", "Image13", {"SkbNext_VA", "SkbReturn_VA", "SkbCancel_VA"}},
     {"Result", "Image14", {"SkbReturn_Result", "SkbCancel_Result"}},
@@ -43,10 +42,6 @@ QGridLayout* inputGrid(QWidget* page, QBoxLayout* column) {
 
 void addPageInputs(int page, QWidget* owner, QBoxLayout* column) {
     switch (page) {
-    case wpTube:
-        AddValueRow(inputGrid(owner, column), "LblTubeLength", "Tubing length", "CbTubeLength",
-                    "BtnTubeLength", owner);
-        break;
     case wpEJ: {
         auto* group = new QGroupBox(owner);
         group->setObjectName(QStringLiteral("GbStandardPressure"));
@@ -78,7 +73,7 @@ void addPageInputs(int page, QWidget* owner, QBoxLayout* column) {
 } // namespace
 
 QWidget* TFrmActuatorSelection::buildStepPage(int page) {
-    const TStepPage& step = StepPages[page - wpTube];
+    const TStepPage& step = StepPages[page - wpEJ];
     auto* widget = new QWidget;
     widget->setObjectName(QLatin1String(step.Name));
     auto* column = new QVBoxLayout;

@@ -253,6 +253,27 @@ private slots:
             QCOMPARE(qRound(context.PadVacuum * 10), 499); // 39200 / 1963.5 * 4 / 4
         QCOMPARE(!context.EJCandidateFilter.isEmpty(), proceeds && row < 2);
     }
+
+    // The thinnest tube of the series (1.8 mm) passes 2 m at 1 s; at 1 ms none does.
+    void leavingTheTubingPage() {
+        TDMComm db;
+        QVERIFY(ConnectBuiltCatalogue(db));
+        TCalcInput input;
+        TWizardContext context(input);
+        context.SelectRow(1);
+        context.SetRegion(0);
+        input.Tube_Series_ID = "TUP";
+        TStepOutcome outcome = context.LeaveTubePage(db, 2, 1, 4, 0.1);
+        QVERIFY(outcome.Proceed);
+        QCOMPARE(qRound(context.Tube_QMax * 1000), 2631);
+        QVERIFY(!input.Tube_ID.isEmpty());
+        QCOMPARE(input.V, 0.785 * 1.8 * 1.8 * 2 * 0.001);
+        input.Tube_ID.clear();
+        outcome = context.LeaveTubePage(db, 2, 0.001, 4, 0.1);
+        QCOMPARE(outcome.MessageKey, QString("MSG005"));
+        QVERIFY(input.Tube_ID.isEmpty());
+        QCOMPARE(input.V, 0.785 * 8 * 8 * 2 * 0.001); // the widest, examined last
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSelectionRules)

@@ -251,7 +251,7 @@ private slots:
     }
 
     // The pad page lists the series and pads for the conditions and is left for the
-    // tubing once the vacuum source holds the vacuum.
+    // tubing once the vacuum source holds the vacuum; the tubing page for the ejector.
     void padPageOffersPadsAndLeadsOn() {
         WizardRun run{TOperateType::otSelect};
         QVERIFY(run.click("SkbNext_huilu"));
@@ -272,6 +272,12 @@ private slots:
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpTube));
         QVERIFY(!run.wizard->Context().EJCandidateFilter.isEmpty());
         QCOMPARE(run.messages.requests.size(), 1);
+
+        QVERIFY(run.child<QTableWidget>("SgTubeSeries")->rowCount() > 0);
+        QVERIFY(run.click("SkbNext_Tube")); // the thinnest tube that passes the flow
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpEJ));
+        QVERIFY(!run.wizard->Context().Input.Tube_ID.isEmpty());
+        QVERIFY(run.wizard->Context().Tube_QMax > 0);
     }
 };
 
