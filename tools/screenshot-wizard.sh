@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts ZAVK under a virtual X display in each language, clicks New in selection
 # mode and in calculation mode as a user would, and saves the wizard's first page
-# (and, selecting, the pad page after it):
+# (and, selecting, the pad and tubing pages after it):
 #   tools/screenshot-wizard.sh OUTPUT_FOLDER [LANGUAGE...]
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
@@ -25,6 +25,9 @@ for language in "${languages[@]}"; do
         xdotool mousemove 803 691 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-pad-$language.png'
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/wizard-tubing-$language.png'
         xdotool mousemove 940 691 click 1 mousemove 878 174 click 1 mousemove 878 244 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-calculation-$language.png'
@@ -32,5 +35,6 @@ for language in "${languages[@]}"; do
     rm -rf "$folder"
     echo "$out/wizard-selection-$language.png"
     echo "$out/wizard-pad-$language.png"
+    echo "$out/wizard-tubing-$language.png"
     echo "$out/wizard-calculation-$language.png"
 done
