@@ -28,17 +28,8 @@ const char* const FaceNames[][3] = {
     {"fbHelp", "fbHelpMove", "fbHelpDown"},       {"btnUp", "btnMove", "btnDown"},
 };
 
-// Faces are shared by every button of the process; the key holds the full path,
-// so a program folder that changes (in tests) is read anew.
 QPixmap loadFace(const char* name) {
-    const QString path =
-        AppPath + QStringLiteral("Img/Skin/") + QLatin1String(name) + QStringLiteral(".png");
-    QPixmap face;
-    if (QPixmapCache::find(path, &face))
-        return face;
-    if (face.load(path))
-        QPixmapCache::insert(path, face);
-    return face;
+    return LoadSkinPicture(QLatin1String(name));
 }
 
 QPixmap withMagentaTransparent(const QPixmap& picture) {
@@ -109,6 +100,18 @@ void paintPushFace(QPainter& painter, const TSkinButtonLook& look) {
 }
 
 } // namespace
+
+// Pictures are shared by every window of the process; the key holds the full path,
+// so a program folder that changes (in tests) is read anew.
+QPixmap LoadSkinPicture(const QString& name) {
+    const QString path = AppPath + QStringLiteral("Img/Skin/") + name + QStringLiteral(".png");
+    QPixmap picture;
+    if (QPixmapCache::find(path, &picture))
+        return picture;
+    if (picture.load(path))
+        QPixmapCache::insert(path, picture);
+    return picture;
+}
 
 TSkinFaces LoadSkinFaces(TSkinButtonStyle style) {
     const auto& names = FaceNames[style];

@@ -11,6 +11,9 @@ class QPainter;
 // button, and the general push button that stretches its face to any size.
 enum TSkinButtonStyle { sbsMin, sbsMax, sbsNormal, sbsClose, sbsHelp, sbsBtn };
 
+// A picture of the skin, AppPath + "Img/Skin/" + name + ".png"; null when missing.
+QPixmap LoadSkinPicture(const QString& name);
+
 // The normal, hover and pressed faces of a style, read from AppPath + "Img/Skin/".
 // A face whose file is missing or unreadable is a null pixmap.
 struct TSkinFaces {

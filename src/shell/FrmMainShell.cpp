@@ -61,6 +61,12 @@ QString helpTopic(const char* named, const char* numbered) {
     return QLatin1String(useNamed ? named : numbered);
 }
 
+// The help of the start page.
+void showMenuHelp() {
+    if (BaseClass)
+        BaseClass->HelpTopic = helpTopic("pantalla-de-menu.html", "4.htm");
+}
+
 // True for a wizard's selection label whose selection button is disabled: its hint
 // would offer a choice the user cannot make.
 bool isBlockedSelectionLabel(const QWidget* control) {
@@ -248,6 +254,7 @@ void TFrmMainShell::ShowMainPage() {
     const bool select = OperateType == TOperateType::otSelect;
     skbActuatorSelect->SetDownIn(select);
     skbActuatorCalc->SetDownIn(!select);
+    showMenuHelp();
 }
 
 void TFrmMainShell::ShowControlHint(const QString& hint, QWidget* control) {
@@ -309,7 +316,7 @@ void TFrmMainShell::showSettings() {
     if (TFrmLanguageSetting::Ask(this))
         applyLanguage();
     LoadSystemGlobals();
-    BaseClass->HelpTopic = helpTopic("pantalla-de-menu.html", "4.htm");
+    showMenuHelp();
 }
 
 void TFrmMainShell::showEvent(QShowEvent* event) {
@@ -319,8 +326,7 @@ void TFrmMainShell::showEvent(QShowEvent* event) {
         return;
     placeFrame();
     LoadImageFile(ImgMain, QStringLiteral("img\\"), QStringLiteral("Main"), true);
-    if (BaseClass)
-        BaseClass->HelpTopic = helpTopic("pantalla-de-menu.html", "4.htm");
+    showMenuHelp();
     sbkHelp->setEnabled(true);
     skbHistory->setEnabled(true);
     // The online update is not offered from this window.

@@ -5,7 +5,6 @@
 
 #include "controls/FrmShell.h"
 #include "controls/SkinButton.h"
-#include "core/Globals.h"
 #include "settings/BaseClass.h"
 
 #include <QEvent>
@@ -24,7 +23,7 @@ const QColor FrameColour(0x0e, 0x3b, 0x63);
 QLabel* skinPiece(const char* name, const QString& file, QWidget* parent, bool stretched) {
     auto* piece = new QLabel(parent);
     piece->setObjectName(QLatin1String(name));
-    const QPixmap picture(AppPath + QStringLiteral("Img/Skin/") + file + QStringLiteral(".png"));
+    const QPixmap picture = LoadSkinPicture(file);
     if (picture.isNull()) {
         QPalette palette = piece->palette();
         palette.setColor(QPalette::Window, FrameColour);

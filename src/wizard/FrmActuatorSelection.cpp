@@ -57,6 +57,13 @@ void warn(const QString& key) {
 
 } // namespace
 
+// Whether a page may be left; the message that keeps it is shown (Yes kind).
+bool TFrmActuatorSelection::passed(const TStepOutcome& outcome) {
+    if (!outcome.Proceed && !outcome.MessageKey.isEmpty())
+        ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, mbYes);
+    return outcome.Proceed;
+}
+
 TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     : QWidget(parent), hooks_(std::move(hooks)), entry_(ProgramValueEntry()) {
     FrmActuatorSelection = this;
@@ -261,10 +268,6 @@ void TFrmActuatorSelection::SaveUnits() const {
 void TFrmActuatorSelection::cancel() {
     SaveUnits();
     hide();
-    if (BaseClass)
-        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
-                                   ? QStringLiteral("pantalla-de-menu.html")
-                                   : QStringLiteral("4.htm");
     if (hooks_.ShowMainPage)
         hooks_.ShowMainPage();
 }

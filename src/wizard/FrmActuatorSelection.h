@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ValueEntry.h"
+#include "wizard/CatalogueRows.h"
 #include "wizard/WizardContext.h"
 
 #include <QWidget>
@@ -74,8 +75,11 @@ private:
     void fitOptionPages();
     void updateCircuitPictures();
     void enableModelSelectors();
+    void refreshEquipmentPanel();
+    void copyModelButtonTexts();
     void setTubeByLength(bool byLength);
     void restoreRememberedUnits();
+    static bool passed(const TStepOutcome& outcome);
     void nextFromHuilu();
 
     // The pad page.
@@ -91,6 +95,7 @@ private:
     void buildPadModelList();
     void nextFromPad();
     QString seriesName(const QString& id) const;
+    QStringList fillSeriesGrid(QTableWidget* grid, const QList<TListRow>& rows);
     void showSeriesNote(const QString& seriesId, const char* memo);
     // The tubing page.
     QWidget* buildTubePage();

@@ -1,27 +1,8 @@
 #include "wizard/PadSelection.h"
 
-#include "core/DMComm.h"
-#include "core/DataTable.h"
 #include "core/Helpers.h"
 
 #include <QRegularExpression>
-
-namespace {
-
-QList<TPadListRow> rowsOf(TDMComm& db, const std::optional<QString>& sql, const char* key,
-                          const char* id, const char* area) {
-    TDataTable table;
-    if (!sql || !db.GetDataPacket(*sql, table))
-        return {};
-    QList<TPadListRow> rows;
-    for (table.First(); !table.Eof(); table.Next()) {
-        rows.append({table.AsString(QLatin1String(key)), table.AsString(QLatin1String(id)),
-                     area ? table.AsString(QLatin1String(area)) : QString()});
-    }
-    return rows;
-}
-
-} // namespace
 
 double RequiredPadArea(double mass, double safety, double pads, double vacuum) {
     return mass * 9.8 * safety / (pads * vacuum) * 1000;
@@ -64,15 +45,14 @@ std::optional<QString> PadModelSql(TPadMethod method, const QString& seriesId, b
     return sql + limit + " AND " + r + "<>0" + " ORDER BY PAD_S ASC";
 }
 
-QList<TPadListRow> PadSeriesRows(TDMComm& db, TPadMethod method, const QString& region,
-                                 double area) {
-    return rowsOf(db, PadSeriesSql(method, region, area), "SERIESID", "ID", nullptr);
+QList<TListRow> PadSeriesRows(TDMComm& db, TPadMethod method, const QString& region, double area) {
+    return SeriesRows(db, PadSeriesSql(method, region, area));
 }
 
-QList<TPadListRow> PadModelRows(TDMComm& db, TPadMethod method, const QString& seriesId,
-                                bool buffer, const QString& region, double area) {
-    QList<TPadListRow> rows =
-        rowsOf(db, PadModelSql(method, seriesId, buffer, region, area), "ID", "M_NAME", "PAD_S");
+QList<TListRow> PadModelRows(TDMComm& db, TPadMethod method, const QString& seriesId, bool buffer,
+                             const QString& region, double area) {
+    QList<TListRow> rows = CatalogueRows(db, PadModelSql(method, seriesId, buffer, region, area),
+                                         "ID", "M_NAME", "PAD_S");
     if (method == TPadMethod::Automatic && rows.size() > 1)
         rows.resize(1); // the smallest pad that suffices
     return rows;

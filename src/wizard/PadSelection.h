@@ -1,8 +1,9 @@
 #pragma once
 
+#include "wizard/CatalogueRows.h"
+
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -27,17 +28,9 @@ std::optional<QString> PadSeriesSql(TPadMethod method, const QString& region, do
 std::optional<QString> PadModelSql(TPadMethod method, const QString& seriesId, bool buffer,
                                    const QString& region, double area);
 
-// One row of a list the page shows.
-struct TPadListRow {
-    QString Key;  // SERIESID of a series, ID of a pad
-    QString Id;   // the series' catalogue ID (its texts in the language file); the pad's name
-    QString Area; // the pad's area as the grid shows it
-};
-
 // The series that have a pad for the conditions, in the region's order.
-QList<TPadListRow> PadSeriesRows(TDMComm& db, TPadMethod method, const QString& region,
-                                 double area);
+QList<TListRow> PadSeriesRows(TDMComm& db, TPadMethod method, const QString& region, double area);
 // The pads of a series, smallest first; in the automatic method only the smallest
 // that suffices.
-QList<TPadListRow> PadModelRows(TDMComm& db, TPadMethod method, const QString& seriesId,
-                                bool buffer, const QString& region, double area);
+QList<TListRow> PadModelRows(TDMComm& db, TPadMethod method, const QString& seriesId, bool buffer,
+                             const QString& region, double area);

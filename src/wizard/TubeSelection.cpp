@@ -1,6 +1,8 @@
 #include "wizard/TubeSelection.h"
 
 #include "calc/Formulas.h"
+#include "core/DMComm.h"
+#include "core/DataTable.h"
 #include "wizard/PadSelection.h"
 
 std::optional<QString> TubeSeriesSql(const QString& r) {
@@ -16,6 +18,22 @@ std::optional<QString> TubesOfSeriesSql(const QString& seriesId, const QString& 
         return std::nullopt;
     return "SELECT * FROM M_Tube WHERE SERIESID='" + seriesId + "'" + " AND " + r + "<>0" +
            " ORDER BY DIAMETER_IN ASC";
+}
+
+QList<TListRow> TubeSeriesRows(TDMComm& db, const QString& region) {
+    return SeriesRows(db, TubeSeriesSql(region));
+}
+
+QList<TTube> TubesOfSeries(TDMComm& db, const QString& seriesId, const QString& region) {
+    const std::optional<QString> sql = TubesOfSeriesSql(seriesId, region);
+    TDataTable table;
+    if (!sql || !db.GetDataPacket(*sql, table))
+        return {};
+    QList<TTube> tubes;
+    for (table.First(); !table.Eof(); table.Next())
+        tubes.append(
+            {table.AsString(QStringLiteral("ID")), table.AsFloat(QStringLiteral("DIAMETER_IN"))});
+    return tubes;
 }
 
 TTubeChoice ChooseTube(const QList<TTube>& tubes, double length, double responseTime, int pads,

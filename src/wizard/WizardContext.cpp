@@ -3,28 +3,12 @@
 #include "calc/CircuitTable.h"
 #include "calc/Formulas.h"
 #include "core/DMComm.h"
-#include "core/DataTable.h"
 #include "core/Helpers.h"
+#include "units/UnitConversion.h"
 #include "wizard/EjectorSelection.h"
 #include "wizard/TubeSelection.h"
 
-#include <QLocale>
-
 #include <cmath>
-
-namespace {
-
-// A box's text as a number, in the user's locale or with a "." separator.
-std::optional<double> numberOfText(const QString& text) {
-    bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
-    if (ok)
-        return value;
-    const double plain = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(plain) : std::nullopt;
-}
-
-} // namespace
 
 QString CircuitCodeOf(const TCircuitOptions& o) {
     switch (o.Row) {
@@ -115,7 +99,7 @@ bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
     const bool select = mode == TOperateType::otSelect;
     double pads = v.PadCount;
     if (select) {
-        const std::optional<double> counted = numberOfText(v.PadCountText);
+        const std::optional<double> counted = ParseNumber(v.PadCountText);
         if (!counted) {
             if (problem)
                 *problem = QStringLiteral("Cbxipanshuliang");
@@ -144,7 +128,7 @@ bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
     } else {
         // cm³, dm³ or cL into dm³.
         static const double divisors[] = {1000, 1, 100};
-        const std::optional<double> volume = numberOfText(v.TubeVolumeText);
+        const std::optional<double> volume = ParseNumber(v.TubeVolumeText);
         if (volume && v.TubeVolumeUnit >= 0 && v.TubeVolumeUnit <= 2)
             Input.V = *volume / divisors[v.TubeVolumeUnit];
         Input.Se = v.TubeConductance * 5;
@@ -183,14 +167,9 @@ TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
 TStepOutcome TWizardContext::LeaveTubePage(TDMComm& db, double length, double responseTime,
                                            int pads, double leakage) {
     PadCount = pads;
-    const std::optional<QString> sql = TubesOfSeriesSql(Input.Tube_Series_ID, RegionColumn);
-    TDataTable table;
-    if (!sql || !db.GetDataPacket(*sql, table) || table.IsEmpty())
+    const QList<TTube> tubes = TubesOfSeries(db, Input.Tube_Series_ID, RegionColumn);
+    if (tubes.isEmpty())
         return {};
-    QList<TTube> tubes;
-    for (table.First(); !table.Eof(); table.Next())
-        tubes.append(
-            {table.AsString(QStringLiteral("ID")), table.AsFloat(QStringLiteral("DIAMETER_IN"))});
     const TTubeChoice choice = ChooseTube(tubes, length, responseTime, pads, leakage);
     Input.V = choice.V;
     Input.Se = choice.Se;

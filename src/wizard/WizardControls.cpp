@@ -2,12 +2,15 @@
 
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
+#include "units/UnitConversion.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -19,6 +22,31 @@ template <typename T> T* named(T* widget, const char* name) {
 }
 
 } // namespace
+
+QLabel* WizardPicture(const char* name, QSize size, QWidget* parent, bool framed) {
+    auto* picture = named(new QLabel(parent), name);
+    picture->setFixedSize(size);
+    picture->setAlignment(Qt::AlignCenter);
+    if (framed)
+        picture->setFrameShape(QFrame::StyledPanel);
+    return picture;
+}
+
+QTableWidget* WizardListGrid(const char* name, int columns, QWidget* parent) {
+    auto* grid = named(new QTableWidget(0, columns, parent), name);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
+}
+
+std::optional<double> NumberIn(const QComboBox* box) {
+    return ParseNumber(box->currentText());
+}
 
 QLabel* WizardLabel(const char* name, const QString& text, QWidget* parent, bool hinted) {
     auto* label = named(new QLabel(text, parent), name);

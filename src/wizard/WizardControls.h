@@ -1,18 +1,34 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QTableWidget;
 class TSkinButton;
 class TSpeedButtonEx;
 
 // Small builders for the wizard's controls: every control gets its name, by which
 // the language file gives it its texts and the wizard finds it again.
+
+// The size of the circuit diagrams every page shows.
+inline constexpr QSize DiagramSize{420, 300};
+// The size of a product series' picture beside its list.
+inline constexpr QSize SeriesPictureSize{160, 150};
+
+// A picture of a fixed size, its content centred, framed unless told otherwise.
+QLabel* WizardPicture(const char* name, QSize size, QWidget* parent, bool framed = true);
+// A list of whole rows, one selected at a time, without headers or editing.
+QTableWidget* WizardListGrid(const char* name, int columns, QWidget* parent);
+// The number a box shows, in the user's locale; nothing for another text.
+std::optional<double> NumberIn(const QComboBox* box);
 
 // A label; hinted labels (tag 1) take their hint from the language file.
 QLabel* WizardLabel(const char* name, const QString& text, QWidget* parent, bool hinted = true);

@@ -152,6 +152,27 @@ void TFrmActuatorSelection::setTubeByLength(bool byLength) {
     context_.Input.Tube_Name.clear();
 }
 
+// The seven choose buttons share the caption of the first; each takes the hint of
+// its label.
+void TFrmActuatorSelection::copyModelButtonTexts() {
+    const QString caption = Named<TSkinButton>(pljiqi, KindRows[0].Button)->Caption();
+    for (const TKindRow& kind : KindRows) {
+        auto* choose = Named<TSkinButton>(pljiqi, kind.Button);
+        choose->SetCaption(caption);
+        choose->setToolTip(Named<QLabel>(pljiqi, kind.Label)->toolTip());
+    }
+}
+
+// A changed circuit: its inputs, and no ejector or valve chosen for the old one
+// (the pad and the tubing stay).
+void TFrmActuatorSelection::refreshEquipmentPanel() {
+    enableModelSelectors();
+    for (const TKindRow& kind : KindRows) {
+        if (kind.Kind >= 3)
+            Named<QLineEdit>(pljiqi, kind.Model)->clear();
+    }
+}
+
 // Which products and inputs count follows the circuit; pad and tubing always count.
 void TFrmActuatorSelection::enableModelSelectors() {
     const TModelSelectors used = context_.ModelSelectors();

@@ -171,10 +171,7 @@ void TFrmActuatorSelection::onRowSelected(int row) {
     for (const char* input :
          {"CbGongYingYaLi", "BtnGongYingYaLi", "CbZhenKongPengYaLi", "BtnZhenKongPengYaLi"})
         SetInputEnabled(Named<QWidget>(this, input), pressures);
-    for (const char* box :
-         {"EdtEJsel", "EdtGongyingVAsel", "EdtQiehuanVAsel", "EdtPohuaiVAsel", "EdtjieliuVAsel"})
-        Named<QLineEdit>(this, box)->clear();
-    enableModelSelectors();
+    refreshEquipmentPanel();
     const QString language = BaseClass ? BaseClass->DefaultLanguage : QStringLiteral("English");
     LoadImageFile(ImgPhoto, QStringLiteral("Img\\"), context_.SystemPhotoName(language), true);
     Nbsetup->setCurrentIndex(row);
@@ -186,10 +183,7 @@ void TFrmActuatorSelection::onOptionClicked() {
     const TCircuitOptions options = optionsOf(this, context_.Options.Row);
     Named<QWidget>(this, "panHuilu2")->setVisible(options.ReleaseValveRow1);
     context_.ChangeOptions(options);
-    enableModelSelectors();
-    for (const char* box :
-         {"EdtEJsel", "EdtGongyingVAsel", "EdtQiehuanVAsel", "EdtPohuaiVAsel", "EdtjieliuVAsel"})
-        Named<QLineEdit>(this, box)->clear();
+    refreshEquipmentPanel();
     updateCircuitPictures();
 }
 
@@ -222,19 +216,7 @@ void TFrmActuatorSelection::setPageHints() {
     hint("SkbNext_Tube", context_.NextTubeHintKey());
     hint("SkbNext_EJ", context_.NextEjectorHintKey());
     hint("SkbReturn_VA", context_.ReturnValvesHintKey());
-    const QString chooseCaption = Named<TSkinButton>(this, "BtnPTsel")->Caption();
-    const std::pair<const char*, const char*> kinds[] = {{"BtnPTsel", "LblPTsel"},
-                                                         {"BtnTubesel", "LblTubesel"},
-                                                         {"BtnEJsel", "LblEJsel"},
-                                                         {"BtnGongyingVAsel", "LblGongyingVAsel"},
-                                                         {"BtnQiehuanVAsel", "lblQiehuanVAsel"},
-                                                         {"BtnPohuaiVAsel", "lblPohuaiVAsel"},
-                                                         {"BtnjieliuVAsel", "lbljieliuVAsel"}};
-    for (const auto& [button, label] : kinds) {
-        auto* choose = Named<TSkinButton>(this, button);
-        choose->SetCaption(chooseCaption);
-        choose->setToolTip(Named<QLabel>(this, label)->toolTip());
-    }
+    copyModelButtonTexts();
     auto* reference = Named<TSkinButton>(this, "BtnCanKao");
     auto* reference2 = Named<TSkinButton>(this, "BtnCanKao2");
     reference2->SetCaption(reference->Caption());

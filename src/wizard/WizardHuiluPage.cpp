@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr QSize DiagramSize{420, 300};
 constexpr QSize PhotoSize{220, 150};
 constexpr int LeftWidth = 470;
 
@@ -54,15 +53,6 @@ QGroupBox* circuitGroup(const char* name, QWidget* parent,
     return group;
 }
 
-QLabel* picture(const char* name, QSize size, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFixedSize(size);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    return label;
-}
-
 } // namespace
 
 QWidget* TFrmActuatorSelection::buildHuiluPage() {
@@ -75,13 +65,13 @@ QWidget* TFrmActuatorSelection::buildHuiluPage() {
     left->addLayout(leftSlot_, 1);
 
     auto* right = new QVBoxLayout;
-    Image1 = picture("Image1", DiagramSize, page);
+    Image1 = WizardPicture("Image1", DiagramSize, page);
     right->addWidget(Image1, 0, Qt::AlignLeft);
     right->addWidget(buildConditions(page));
     right->addStretch();
 
     // The photo or the equipment panel goes below the options, by the mode.
-    ImgPhoto = picture("ImgPhoto", PhotoSize, page);
+    ImgPhoto = WizardPicture("ImgPhoto", PhotoSize, page);
     auto* scroll = new QScrollArea(page);
     scroll->setObjectName(QStringLiteral("sbjiqi"));
     scroll->setWidgetResizable(true);
@@ -111,16 +101,10 @@ QWidget* TFrmActuatorSelection::buildCircuitChoice(QWidget* parent) {
     heading->setFont(bold);
     layout->addWidget(heading);
 
-    Sghuilu = new QTableWidget(4, 2, box);
-    Sghuilu->setObjectName(QStringLiteral("Sghuilu"));
+    Sghuilu = WizardListGrid("Sghuilu", 2, box);
+    Sghuilu->setRowCount(4);
     Sghuilu->setProperty("tag", 1); // its cells come from the language file
-    Sghuilu->horizontalHeader()->hide();
-    Sghuilu->verticalHeader()->hide();
-    Sghuilu->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Sghuilu->setSelectionMode(QAbstractItemView::SingleSelection);
-    Sghuilu->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Sghuilu->setColumnWidth(0, 150);
-    Sghuilu->horizontalHeader()->setStretchLastSection(true);
     Sghuilu->verticalHeader()->setDefaultSectionSize(28);
     Sghuilu->setFixedHeight(4 * 28 + 2);
     Sghuilu->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -29,19 +29,6 @@
 
 namespace {
 
-QTableWidget* listGrid(const char* name, int columns, QWidget* parent) {
-    auto* grid = new QTableWidget(0, columns, parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(24);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    return grid;
-}
-
 QGroupBox* radioGroup(const char* name, QWidget* parent, const char* first, const char* firstText,
                       const char* second, const char* secondText) {
     auto* group = new QGroupBox(parent);
@@ -51,12 +38,6 @@ QGroupBox* radioGroup(const char* name, QWidget* parent, const char* first, cons
     layout->addWidget(WizardRadio(second, QLatin1String(secondText), group));
     layout->addStretch();
     return group;
-}
-
-std::optional<double> numberIn(const QComboBox* box) {
-    bool ok = false;
-    const double value = QLocale().toDouble(box->currentText().trimmed(), &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
 }
 
 } // namespace
@@ -86,10 +67,7 @@ QWidget* TFrmActuatorSelection::buildPadPage() {
     conditions->addWidget(inputs);
     conditions->addStretch();
 
-    auto* diagram = new QLabel(page);
-    diagram->setObjectName(QStringLiteral("Image15"));
-    diagram->setFixedSize(420, 300);
-    diagram->setFrameShape(QFrame::StyledPanel);
+    QLabel* diagram = WizardPicture("Image15", DiagramSize, page);
     auto* top = new QHBoxLayout;
     top->addLayout(conditions, 1);
     top->addWidget(diagram, 0, Qt::AlignTop);
@@ -97,8 +75,8 @@ QWidget* TFrmActuatorSelection::buildPadPage() {
     auto* lists = new QGridLayout;
     lists->addWidget(WizardLabel("LblPTSeries", "Pad series", page, false), 0, 0);
     lists->addWidget(WizardLabel("LblPTModel", "Pad model", page, false), 0, 1);
-    auto* series = listGrid("SgPTSeries", 1, page);
-    auto* models = listGrid("SgPThinban", 2, page);
+    auto* series = WizardListGrid("SgPTSeries", 1, page);
+    auto* models = WizardListGrid("SgPThinban", 2, page);
     models->setProperty("tag", 1); // its header row comes from the language file
     models->setRowCount(1);
     for (int column = 0; column < 2; ++column)
@@ -110,10 +88,7 @@ QWidget* TFrmActuatorSelection::buildPadPage() {
     note->setObjectName(QStringLiteral("Memxipannote"));
     note->setReadOnly(true);
     lists->addWidget(note, 1, 2);
-    auto* picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("ImgPTSeriesPIC"));
-    picture->setFixedSize(160, 150);
-    picture->setAlignment(Qt::AlignCenter);
+    QLabel* picture = WizardPicture("ImgPTSeriesPIC", SeriesPictureSize, page, false);
     lists->addWidget(picture, 1, 3);
     lists->setColumnStretch(2, 1);
 
@@ -138,7 +113,7 @@ void TFrmActuatorSelection::connectPadPage() {
         });
     for (const char* box : {"Cbxipanshuliang", "CbZhenKongYaLi"})
         connect(Named<QComboBox>(this, box), &QComboBox::editTextChanged, this, [this, box] {
-            const std::optional<double> value = numberIn(Named<QComboBox>(this, box));
+            const std::optional<double> value = NumberIn(Named<QComboBox>(this, box));
             if (value && *value != 0 && Notebook1->currentIndex() == wpPT)
                 rebuildPadLists();
         });
@@ -161,8 +136,8 @@ TFrmActuatorSelection::TPadConditions TFrmActuatorSelection::padConditions() {
     c.Automatic = Named<QRadioButton>(this, "Rbzidong")->isChecked();
     c.Buffer = Named<QRadioButton>(this, "Rbhuangchong_yes")->isChecked();
     const double mass = Named<TSpeedButtonEx>(this, "Btngongjianzhiliang")->CurNum();
-    const double safety = numberIn(Named<QComboBox>(this, "CbAnquanlv")).value_or(0);
-    const double pads = numberIn(Named<QComboBox>(this, "Cbxipanshuliang")).value_or(0);
+    const double safety = NumberIn(Named<QComboBox>(this, "CbAnquanlv")).value_or(0);
+    const double pads = NumberIn(Named<QComboBox>(this, "Cbxipanshuliang")).value_or(0);
     context_.EnteredVacuum = std::fabs(Named<TSpeedButtonEx>(this, "BtnZhenKongYaLi")->CurNum());
     c.Area = RequiredPadArea(mass, safety, pads, context_.EnteredVacuum);
     return c;
@@ -175,15 +150,10 @@ void TFrmActuatorSelection::rebuildPadLists() {
         return;
     const TPadConditions c = padConditions();
     const TPadMethod method = c.Automatic ? TPadMethod::Automatic : TPadMethod::Specified;
-    const QList<TPadListRow> rows = PadSeriesRows(*DMComm, method, context_.RegionColumn, c.Area);
+    const QList<TListRow> rows = PadSeriesRows(*DMComm, method, context_.RegionColumn, c.Area);
     auto* grid = Named<QTableWidget>(this, "SgPTSeries");
     const QSignalBlocker quiet(grid);
-    context_.PTSeriesList.clear();
-    grid->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        grid->setItem(row, 0, new QTableWidgetItem(seriesName(rows[row].Id)));
-        context_.PTSeriesList.append(rows[row].Key);
-    }
+    context_.PTSeriesList = fillSeriesGrid(grid, rows);
     if (rows.isEmpty()) {
         buildPadModelList();
         return;
@@ -204,10 +174,10 @@ void TFrmActuatorSelection::rebuildPadLists() {
 void TFrmActuatorSelection::buildPadModelList() {
     const TPadConditions c = padConditions();
     const TPadMethod method = c.Automatic ? TPadMethod::Automatic : TPadMethod::Specified;
-    const QList<TPadListRow> rows = DMComm && !context_.PTSeriesList.isEmpty()
-                                        ? PadModelRows(*DMComm, method, context_.Input.PT_Series_ID,
-                                                       c.Buffer, context_.RegionColumn, c.Area)
-                                        : QList<TPadListRow>();
+    const QList<TListRow> rows = DMComm && !context_.PTSeriesList.isEmpty()
+                                     ? PadModelRows(*DMComm, method, context_.Input.PT_Series_ID,
+                                                    c.Buffer, context_.RegionColumn, c.Area)
+                                     : QList<TListRow>();
     auto* grid = Named<QTableWidget>(this, "SgPThinban");
     context_.PTModelList.clear();
     grid->setRowCount(int(rows.size()) + 1);
@@ -227,27 +197,16 @@ void TFrmActuatorSelection::nextFromPad() {
     TPadStep step;
     step.Automatic = c.Automatic;
     step.Mass = Named<TSpeedButtonEx>(this, "Btngongjianzhiliang")->CurNum();
-    step.Safety = numberIn(Named<QComboBox>(this, "CbAnquanlv")).value_or(0);
-    step.Pads = int(numberIn(Named<QComboBox>(this, "Cbxipanshuliang")).value_or(0));
+    step.Safety = NumberIn(Named<QComboBox>(this, "CbAnquanlv")).value_or(0);
+    step.Pads = int(NumberIn(Named<QComboBox>(this, "Cbxipanshuliang")).value_or(0));
     step.ModelId = context_.PTModelList.value(index);
     step.PumpLevel = Named<TSpeedButtonEx>(this, "BtnZhenKongPengYaLi")->CurNum();
     step.Leakage = Named<TSpeedButtonEx>(this, "Btngongjianxielouliang")->CurNum();
     if (!DMComm)
         return;
     const TStepOutcome outcome = context_.LeavePadPage(*DMComm, step);
-    if (!outcome.Proceed) {
-        if (!outcome.MessageKey.isEmpty())
-            ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, mbYes);
+    if (!passed(outcome))
         return;
-    }
     buildTubeSeriesList();
     ShowPage(wpTube);
-}
-
-QString TFrmActuatorSelection::seriesName(const QString& id) const {
-    const QString name = BaseClass && BaseClass->Lan
-                             ? BaseClass->Lan->GetDataText(QStringLiteral("SERIES"), id,
-                                                           QStringLiteral("SERIES_Name"))
-                             : QString();
-    return name.isEmpty() ? id : name;
 }

@@ -1,5 +1,5 @@
-// The note and the picture of a product series, shown beside the series lists
-// of the selection pages.
+// The names, the note and the picture of product series, shown in and beside the
+// series lists of the selection pages.
 
 #include "wizard/FrmActuatorSelection.h"
 
@@ -7,12 +7,14 @@
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
+#include "wizard/CatalogueRows.h"
 #include "wizard/PadSelection.h"
 #include "wizard/WizardControls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -27,6 +29,25 @@ QString seriesColumn(const QString& seriesId, const QString& columns, const QStr
 }
 
 } // namespace
+
+// The series' names in the current language, one row each; their SERIESIDs in order.
+QStringList TFrmActuatorSelection::fillSeriesGrid(QTableWidget* grid, const QList<TListRow>& rows) {
+    QStringList keys;
+    grid->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        grid->setItem(row, 0, new QTableWidgetItem(seriesName(rows[row].Id)));
+        keys.append(rows[row].Key);
+    }
+    return keys;
+}
+
+QString TFrmActuatorSelection::seriesName(const QString& id) const {
+    const QString name = BaseClass && BaseClass->Lan
+                             ? BaseClass->Lan->GetDataText(QStringLiteral("SERIES"), id,
+                                                           QStringLiteral("SERIES_Name"))
+                             : QString();
+    return name.isEmpty() ? id : name;
+}
 
 // The note lines the language file holds for the series; the memo is left as it
 // was when the series has no row.

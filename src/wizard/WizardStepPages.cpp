@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr QSize DiagramSize{420, 300};
-
 struct TStepPage {
     const char* Name;
     const char* Picture;
@@ -79,10 +77,7 @@ QWidget* TFrmActuatorSelection::buildStepPage(int page) {
     auto* column = new QVBoxLayout;
     addPageInputs(page, widget, column);
     column->addStretch();
-    auto* diagram = new QLabel(widget);
-    diagram->setObjectName(QLatin1String(step.Picture));
-    diagram->setFixedSize(DiagramSize);
-    diagram->setFrameShape(QFrame::StyledPanel);
+    QLabel* diagram = WizardPicture(step.Picture, DiagramSize, widget);
     auto* columns = new QHBoxLayout;
     columns->addLayout(column, 1);
     columns->addWidget(diagram, 0, Qt::AlignTop);

@@ -3,11 +3,9 @@
 
 #include "wizard/FrmActuatorSelection.h"
 
-#include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/DMComm.h"
-#include "core/DataTable.h"
 #include "wizard/TubeSelection.h"
 #include "wizard/WizardControls.h"
 
@@ -16,7 +14,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -30,32 +27,18 @@ QWidget* TFrmActuatorSelection::buildTubePage() {
     AddValueRow(grid, "LblTubeLength", "Tubing length", "CbTubeLength", "BtnTubeLength", length);
     grid->setColumnStretch(3, 1);
 
-    auto* series = new QTableWidget(0, 1, page);
-    series->setObjectName(QStringLiteral("SgTubeSeries"));
-    series->horizontalHeader()->hide();
-    series->verticalHeader()->hide();
-    series->verticalHeader()->setDefaultSectionSize(24);
-    series->horizontalHeader()->setStretchLastSection(true);
-    series->setSelectionBehavior(QAbstractItemView::SelectRows);
-    series->setSelectionMode(QAbstractItemView::SingleSelection);
-    series->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableWidget* series = WizardListGrid("SgTubeSeries", 1, page);
     auto* note = new QPlainTextEdit(page);
     note->setObjectName(QStringLiteral("MemTubenote"));
     note->setReadOnly(true);
-    auto* picture = new QLabel(page);
-    picture->setObjectName(QStringLiteral("ImgTubeSeriesPIC"));
-    picture->setFixedSize(160, 150);
-    picture->setAlignment(Qt::AlignCenter);
+    QLabel* picture = WizardPicture("ImgTubeSeriesPIC", SeriesPictureSize, page, false);
 
     auto* left = new QVBoxLayout;
     left->addWidget(length);
     left->addWidget(WizardLabel("LblTubeSeries", "Tubing series", page, false));
     left->addWidget(series, 1);
     left->addWidget(note);
-    auto* diagram = new QLabel(page);
-    diagram->setObjectName(QStringLiteral("Image11"));
-    diagram->setFixedSize(420, 300);
-    diagram->setFrameShape(QFrame::StyledPanel);
+    QLabel* diagram = WizardPicture("Image11", DiagramSize, page);
     auto* right = new QVBoxLayout;
     right->addWidget(diagram);
     right->addWidget(picture);
@@ -85,19 +68,10 @@ void TFrmActuatorSelection::connectTubePage() {
 
 // The tubing series of the region; the first one is chosen on every entry.
 void TFrmActuatorSelection::buildTubeSeriesList() {
-    TDataTable table;
-    const std::optional<QString> sql = TubeSeriesSql(context_.RegionColumn);
-    if (!DMComm || !sql || !DMComm->GetDataPacket(*sql, table))
-        table = TDataTable();
     auto* grid = Named<QTableWidget>(this, "SgTubeSeries");
     const QSignalBlocker quiet(grid);
-    context_.TubeSeriesList.clear();
-    grid->setRowCount(table.RecordCount());
-    for (table.First(); !table.Eof(); table.Next()) {
-        grid->setItem(table.RecNo(), 0,
-                      new QTableWidgetItem(seriesName(table.AsString(QStringLiteral("ID")))));
-        context_.TubeSeriesList.append(table.AsString(QStringLiteral("SERIESID")));
-    }
+    context_.TubeSeriesList = fillSeriesGrid(
+        grid, DMComm ? TubeSeriesRows(*DMComm, context_.RegionColumn) : QList<TListRow>());
     if (context_.TubeSeriesList.isEmpty() || context_.RestoredFromHistory)
         return;
     context_.Input.Tube_Series_ID = context_.TubeSeriesList.first();
@@ -109,19 +83,14 @@ void TFrmActuatorSelection::buildTubeSeriesList() {
 void TFrmActuatorSelection::nextFromTube() {
     if (!DMComm)
         return;
-    bool counted = false;
-    const int pads =
-        QLocale().toInt(Named<QComboBox>(this, "Cbxipanshuliang")->currentText(), &counted);
+    const int pads = int(NumberIn(Named<QComboBox>(this, "Cbxipanshuliang")).value_or(0));
     auto value = [this](const char* button) {
         return Named<TSpeedButtonEx>(this, button)->CurNum();
     };
     const TStepOutcome outcome =
-        context_.LeaveTubePage(*DMComm, value("BtnTubeLength"), value("Btnyingdashijian"),
-                               counted ? pads : 0, value("Btngongjianxielouliang"));
-    if (!outcome.Proceed) {
-        if (!outcome.MessageKey.isEmpty())
-            ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, mbYes);
+        context_.LeaveTubePage(*DMComm, value("BtnTubeLength"), value("Btnyingdashijian"), pads,
+                               value("Btngongjianxielouliang"));
+    if (!passed(outcome))
         return;
-    }
     ShowPage(context_.PageAfterTube());
 }

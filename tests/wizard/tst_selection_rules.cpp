@@ -58,18 +58,18 @@ private slots:
         TDMComm db;
         QVERIFY(ConnectBuiltCatalogue(db));
         const double area = RequiredPadArea(10, 4, 4, 60);
-        const QList<TPadListRow> series = PadSeriesRows(db, TPadMethod::Automatic, "ASIA", area);
+        const QList<TListRow> series = PadSeriesRows(db, TPadMethod::Automatic, "ASIA", area);
         QStringList codes;
-        for (const TPadListRow& row : series)
+        for (const TListRow& row : series)
             codes << row.Key;
         QCOMPARE(codes, QStringList({"VPF", "VPB", "VPD", "VPS"})); // VPO tops out at 530 mm²
-        const QList<TPadListRow> all =
+        const QList<TListRow> all =
             PadModelRows(db, TPadMethod::Specified, "VPB", false, "ASIA", 0);
-        const QList<TPadListRow> offered =
+        const QList<TListRow> offered =
             PadModelRows(db, TPadMethod::Automatic, "VPB", false, "ASIA", area);
         QCOMPARE(offered.size(), 1);
         QVERIFY(offered.first().Area.toDouble() >= area);
-        for (const TPadListRow& pad : all) // nothing smaller would do
+        for (const TListRow& pad : all) // nothing smaller would do
             QVERIFY(pad.Area.toDouble() < area ||
                     pad.Area.toDouble() >= offered.first().Area.toDouble());
     }

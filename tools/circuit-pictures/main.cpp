@@ -7,12 +7,12 @@
 // row of the wizard, the same for every language as it carries no words.
 
 #include "DiagramPainter.h"
+#include "PictureTool.h"
 #include "SystemPictures.h"
 
 #include "calc/CircuitTable.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cstdio>
@@ -31,14 +31,6 @@ constexpr TVariant Variants[] = {
 
 constexpr const char* Languages[] = {"Japanese", "Chinese", "Korean",  "English",    "Spanish",
                                      "French",   "German",  "Italian", "Portuguese", "Russian"};
-
-bool save(const QImage& image, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".bmp"));
-    if (image.convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
 
 // Whether the table says the circuit has the part; the diagram must agree.
 bool tableHas(const TCircuit& circuit, TPart part) {
@@ -88,7 +80,7 @@ bool saveCircuit(const TCircuit& circuit, const QDir& folder) {
     for (const TVariant& variant : Variants) {
         const bool shown = variant.Part != TPart::None && HasPart(diagram, variant.Part);
         const QImage image = shown ? PaintDiagram(diagram, variant.Part) : plain;
-        if (!save(image, folder, base + QLatin1String(variant.Suffix)))
+        if (!SavePicture(image, folder, base + QLatin1String(variant.Suffix), "BMP"))
             return false;
     }
     return true;
@@ -98,8 +90,9 @@ bool saveSystemPictures(const QDir& folder) {
     for (int row = 0; row < SystemRowCount; ++row) {
         const QImage image = PaintSystemPicture(row);
         for (const char* language : Languages)
-            if (!save(image, folder,
-                      QStringLiteral("C_%1_%2").arg(row).arg(QLatin1String(language))))
+            if (!SavePicture(image, folder,
+                             QStringLiteral("C_%1_%2").arg(row).arg(QLatin1String(language)),
+                             "BMP"))
                 return false;
     }
     return true;
@@ -108,20 +101,10 @@ bool saveSystemPictures(const QDir& folder) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    // Labels are drawn with the fonts of the build machine; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    for (int index = 0; index < CircuitCount; ++index)
-        if (!saveCircuit(Circuits()[index], folder))
-            return 1;
-    return saveSystemPictures(folder) ? 0 : 1;
+    return RunPictureTool(argc, argv, [](const QDir& folder) {
+        for (int index = 0; index < CircuitCount; ++index)
+            if (!saveCircuit(Circuits()[index], folder))
+                return false;
+        return saveSystemPictures(folder);
+    });
 }

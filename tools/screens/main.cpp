@@ -181,8 +181,8 @@ void saveMainWindowAndSplash() {
     showActive(settings);
     save(settings, "language-setting");
     // The wizard's first page in both modes.
-    const std::pair<const char*, const char*> modes[] = {
-        {"skbActuatorSelect", "wizard-selection"}, {"skbActuatorCalc", "wizard-calculation"}};
+    const std::pair<const char*, const char*> modes[] = {{"skbActuatorSelect", "wizard-selection"},
+                                                         {"skbActuatorCalc", "wizard-calculation"}};
     showActive(*FrmMainShell);
     for (const auto& [mode, name] : modes) {
         FrmMainShell->findChild<TSkinButton*>(mode)->Click();

@@ -4,7 +4,7 @@
 
 #include "Pictures.h"
 
-#include "controls/Emblem.h"
+#include "Emblem.h"
 
 #include <QLinearGradient>
 #include <QPainter>

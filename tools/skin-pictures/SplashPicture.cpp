@@ -3,7 +3,7 @@
 
 #include "Pictures.h"
 
-#include "controls/Emblem.h"
+#include "Emblem.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -8,13 +8,10 @@
 #include "Pictures.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
-#include <cstdio>
 
 namespace {
 
@@ -141,39 +138,19 @@ bool saveCaptionFaces(const QDir& folder, const QString& name, Glyph glyph, bool
 
 } // namespace
 
-bool SavePicture(const QImage& image, const QDir& folder, const QString& name, const char* format) {
-    const bool png = qstrcmp(format, "PNG") == 0;
-    const QString path =
-        folder.filePath(name + (png ? QStringLiteral(".png") : QStringLiteral(".JPG")));
-    if (image.save(path, format, png ? -1 : 95))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    // Text is drawn with the fonts of the build machine; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const QDir pictures(QString::fromLocal8Bit(argv[1]));
-    const QDir folder(pictures.filePath(QStringLiteral("Skin")));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const bool written =
-        saveCaptionFaces(folder, QStringLiteral("fbMin"), drawMinGlyph, false) &&
-        saveCaptionFaces(folder, QStringLiteral("fbMax"), drawMaxGlyph, false) &&
-        saveCaptionFaces(folder, QStringLiteral("fbNormal"), drawNormalGlyph, false) &&
-        saveCaptionFaces(folder, QStringLiteral("fbClose"), drawCloseGlyph, true) &&
-        saveCaptionFaces(folder, QStringLiteral("fbHelp"), drawHelpGlyph, false) &&
-        SavePicture(pushFace(State::Normal), folder, QStringLiteral("btnUp")) &&
-        SavePicture(pushFace(State::Hover), folder, QStringLiteral("btnMove")) &&
-        SavePicture(pushFace(State::Pressed), folder, QStringLiteral("btnDown")) &&
-        SaveFramePictures(folder) && SaveStartPicture(pictures) && SaveSplashPicture(pictures);
-    return written ? 0 : 1;
+    return RunPictureTool(argc, argv, [](const QDir& pictures) {
+        const QDir folder(pictures.filePath(QStringLiteral("Skin")));
+        return folder.mkpath(QStringLiteral(".")) &&
+               saveCaptionFaces(folder, QStringLiteral("fbMin"), drawMinGlyph, false) &&
+               saveCaptionFaces(folder, QStringLiteral("fbMax"), drawMaxGlyph, false) &&
+               saveCaptionFaces(folder, QStringLiteral("fbNormal"), drawNormalGlyph, false) &&
+               saveCaptionFaces(folder, QStringLiteral("fbClose"), drawCloseGlyph, true) &&
+               saveCaptionFaces(folder, QStringLiteral("fbHelp"), drawHelpGlyph, false) &&
+               SavePicture(pushFace(State::Normal), folder, QStringLiteral("btnUp")) &&
+               SavePicture(pushFace(State::Hover), folder, QStringLiteral("btnMove")) &&
+               SavePicture(pushFace(State::Pressed), folder, QStringLiteral("btnDown")) &&
+               SaveFramePictures(folder) && SaveStartPicture(pictures) &&
+               SaveSplashPicture(pictures);
+    });
 }

@@ -1,4 +1,4 @@
-#include "controls/Emblem.h"
+#include "Emblem.h"
 
 #include <QPainter>
 #include <QPainterPath>

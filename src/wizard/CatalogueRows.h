@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class TDMComm;
+
+// One row of a list a selection page shows.
+struct TListRow {
+    QString Key;  // SERIESID of a series, ID of a product
+    QString Id;   // the series' catalogue ID (its texts in the language file); the product's name
+    QString Area; // a pad's area as the grid shows it
+};
+
+// The rows a statement returns, read from the named columns (area may be null);
+// none when there is no statement or it fails.
+QList<TListRow> CatalogueRows(TDMComm& db, const std::optional<QString>& sql, const char* key,
+                              const char* id, const char* area = nullptr);
+// The rows of a series statement: SERIESID and the series' ID.
+QList<TListRow> SeriesRows(TDMComm& db, const std::optional<QString>& sql);
