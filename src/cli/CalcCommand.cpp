@@ -3,6 +3,7 @@
 #include "calc/CalcCircuit.h"
 #include "calc/CalcStatus.h"
 #include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 #include "core/DMComm.h"
 #include "core/DbProductLookup.h"
 #include "core/FileAccess.h"
@@ -17,8 +18,26 @@
 
 namespace {
 
-const char* const CalcUsage =
-    "usage: zavk-cli calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE...\n";
+const CliSyntax CalcSyntax{
+    QStringLiteral("calc"),
+    QStringLiteral("calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."),
+    QStringLiteral(
+        "Calculates the circuit of each history file (.CAL, .SEL) and prints its status, every\n"
+        "output and the figures the result page shows. A file that cannot be used is reported\n"
+        "and the next one is calculated.\n\n"
+        "  --db PATH         the catalogue instead of Data/MORELDB.db in the program folder\n"
+        "  --json            one JSON object per file and line\n"
+        "  --chart-csv DIR   the six chart series as DIR/<name>.series<i>.csv\n"
+        "  --trace           the calculation trace\n"
+        "  --                the arguments after it are files, even when they start with -\n\n"
+        "Exit codes: 0 every file calculated (whatever its status); 1 the catalogue or a file\n"
+        "could not be read or written, or a file names a product the catalogue lacks;\n"
+        "2 wrong usage.\n"),
+    {{QStringLiteral("--db"), true},
+     {QStringLiteral("--json"), false},
+     {QStringLiteral("--chart-csv"), true},
+     {QStringLiteral("--trace"), false}},
+    true};
 
 struct Options {
     QString Database;
@@ -28,35 +47,21 @@ struct Options {
     QStringList Files;
 };
 
-// Options may stand anywhere; "--" ends them. 0 when usable, else 2 after a message.
-int parseArguments(const QStringList& arguments, Options& options, QTextStream& err) {
-    bool optionsEnded = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (optionsEnded || !argument.startsWith('-') || argument == QLatin1String("-")) {
-            options.Files << argument;
-        } else if (argument == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (argument == QLatin1String("--json")) {
-            options.Json = true;
-        } else if (argument == QLatin1String("--trace")) {
-            options.Trace = true;
-        } else if (argument == QLatin1String("--db") && hasValue) {
-            options.Database = arguments.at(++i);
-        } else if (argument == QLatin1String("--chart-csv") && hasValue) {
-            options.ChartFolder = arguments.at(++i);
-        } else {
-            err << "zavk-cli calc: unknown or incomplete option '" << TerminalSafe(argument)
-                << "'\n"
-                << CalcUsage;
-            return 2;
-        }
-    }
-    if (!options.Files.isEmpty())
-        return 0;
-    err << "zavk-cli calc: no history file given\n" << CalcUsage;
-    return 2;
+// Options may stand anywhere; "--" ends them. No value when usable, else the exit
+// code after --help or a usage error.
+std::optional<int> parseArguments(const QStringList& arguments, Options& options, QTextStream& out,
+                                  QTextStream& err) {
+    CliArguments parsed;
+    if (const auto answered = ParseCliArguments(CalcSyntax, arguments, parsed, out, err))
+        return answered;
+    options.Database = parsed.value(QStringLiteral("--db"), CataloguePath());
+    options.Json = parsed.has(QStringLiteral("--json"));
+    options.ChartFolder = parsed.value(QStringLiteral("--chart-csv"));
+    options.Trace = parsed.has(QStringLiteral("--trace"));
+    options.Files = parsed.positionals;
+    if (options.Files.isEmpty())
+        return CliUsageError(CalcSyntax, QStringLiteral("no history file given"), err);
+    return std::nullopt;
 }
 
 // Everything one history file gives.
@@ -305,10 +310,8 @@ bool calculateFile(FileCalculator& calculator, const QString& file, const QStrin
 
 int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     Options options;
-    if (const int usage = parseArguments(arguments, options, err); usage != 0)
-        return usage;
-    if (options.Database.isEmpty())
-        options.Database = CataloguePath();
+    if (const auto answered = parseArguments(arguments, options, out, err))
+        return *answered;
     TDMComm db;
     if (!db.ConnectDB(options.Database, TDMComm::TOpenMode::ReadOnly)) {
         err << "zavk-cli calc: cannot open the catalogue " << TerminalSafe(options.Database) << ": "

@@ -1,7 +1,13 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliOptions.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 const QStringList CatalogueTables = {"SERIES",
                                      "M_PT",
@@ -31,43 +37,93 @@ QString TerminalSafe(const QString& text) {
     return safe;
 }
 
-int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QString databasePath = CataloguePath();
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--db") && i + 1 < arguments.size()) {
-            databasePath = arguments.at(++i);
-        } else {
-            err << "zavk-cli info: unknown argument '" << TerminalSafe(arguments.at(i)) << "'\n"
-                << "usage: zavk-cli info [--db PATH]\n";
-            return 2;
+namespace {
+
+const CliSyntax InfoSyntax{
+    QStringLiteral("info"),
+    QStringLiteral("info [--db PATH]"),
+    QStringLiteral(
+        "Prints the program folder, the catalogue's path, its DBVersion and the row count of\n"
+        "every catalogue table (\"missing\" for a table it lacks).\n\n"
+        "  --db PATH   the catalogue to read instead of Data/MORELDB.db in the program folder\n\n"
+        "Exit codes: 0 done; 1 the catalogue cannot be read, is not a ZAVK catalogue or lacks\n"
+        "a table; 2 wrong usage.\n"),
+    {{QStringLiteral("--db"), true}},
+    false};
+
+bool hasSqliteHeader(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
+}
+
+// How many catalogue tables the SQLite file at path holds; -1 when it cannot be read.
+int catalogueTableCount(const QString& path) {
+    const QString connection = QStringLiteral("zavk-cli-catalogue-probe");
+    int count = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
+                count = 0;
+            while (query.next())
+                count += CatalogueTables.contains(query.value(0).toString(), Qt::CaseInsensitive);
         }
     }
-    out << "Program folder: " << TerminalSafe(AppPath) << '\n'
-        << "Database: " << TerminalSafe(databasePath) << '\n';
-    TDMComm db;
-    if (!db.ConnectDB(databasePath, TDMComm::TOpenMode::ReadOnly)) {
-        out.flush();
-        err << "zavk-cli info: cannot open the catalogue " << TerminalSafe(databasePath) << ": "
-            << TerminalSafe(db.LastError()) << '\n';
-        return 1;
-    }
+    QSqlDatabase::removeDatabase(connection);
+    return count;
+}
+
+// Why the catalogue at path could not be opened: a file that is no SQLite database,
+// or one without any catalogue table, is plainly not a catalogue; anything else
+// (a missing file, damage, some tables missing) keeps the reason the database gave.
+QString openingError(const QString& path, const TDMComm& db) {
+    if (QFileInfo(path).isFile() && (!hasSqliteHeader(path) || catalogueTableCount(path) == 0))
+        return QStringLiteral("%1 is not a ZAVK catalogue").arg(path);
+    return QStringLiteral("cannot open the catalogue %1: %2").arg(path, db.LastError());
+}
+
+QString catalogueVersion(TDMComm& db) {
     QString version;
     if (db.OpenSQL(QStringLiteral("SELECT VersionID FROM DBVersion")) && !db.QComm.IsEmpty())
         version = db.QComm.AsString(QStringLiteral("VersionID"));
     db.QComm.Close();
-    out << "DBVersion: " << (version.isEmpty() ? QStringLiteral("(none)") : TerminalSafe(version))
-        << '\n'
-        << "Rows per table:\n";
-    int failures = 0;
+    return version.isEmpty() ? QStringLiteral("(none)") : TerminalSafe(version);
+}
+
+// One line per catalogue table; the number of tables missing.
+int writeRowCounts(TDMComm& db, QTextStream& out) {
+    int missing = 0;
     for (const QString& table : CatalogueTables) {
         out << "  " << qSetFieldWidth(18) << Qt::left << table << qSetFieldWidth(0);
         if (db.OpenSQL(QStringLiteral("SELECT COUNT(*) AS N FROM ") + table)) {
             out << db.QComm.AsInteger(QStringLiteral("N")) << '\n';
         } else {
             out << "missing\n";
-            ++failures;
+            ++missing;
         }
         db.QComm.Close();
     }
-    return failures == 0 ? 0 : 1;
+    return missing;
+}
+
+} // namespace
+
+int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    CliArguments parsed;
+    if (const auto answered = ParseCliArguments(InfoSyntax, arguments, parsed, out, err))
+        return *answered;
+    const QString databasePath = parsed.value(QStringLiteral("--db"), CataloguePath());
+    TDMComm db;
+    if (!db.ConnectDB(databasePath, TDMComm::TOpenMode::ReadOnly)) {
+        err << "zavk-cli info: " << TerminalSafe(openingError(databasePath, db)) << '\n';
+        return CliExit::Failure;
+    }
+    out << "Program folder: " << TerminalSafe(AppPath) << '\n'
+        << "Database: " << TerminalSafe(databasePath) << '\n'
+        << "DBVersion: " << catalogueVersion(db) << '\n'
+        << "Rows per table:\n";
+    return writeRowCounts(db, out) == 0 ? CliExit::Success : CliExit::Failure;
 }

@@ -1,5 +1,7 @@
 #include "cli/UnitsCommand.h"
 
+#include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/Languages.h"
@@ -9,34 +11,67 @@
 
 namespace {
 
-const char* const UnitsUsage = "usage: zavk-cli units [--db PATH] [--lang LANGUAGE] [PARAID...]\n";
+const CliSyntax UnitsSyntax{
+    QStringLiteral("units"),
+    QStringLiteral("units [--db PATH] [--lang LANGUAGE] [PARAID...]"),
+    QStringLiteral(
+        "Lists every parameter's units (or only those of the parameters given) in unit-index\n"
+        "order: caption, a \"*\" on the default unit, decimals, input range, default value and\n"
+        "preset values, with the locale's decimal separator.\n\n"
+        "  --db PATH         the catalogue instead of Data/MORELDB.db in the program folder\n"
+        "  --lang LANGUAGE   the language of the captions, in any letter case (English)\n\n"
+        "Exit codes: 0 done; 1 the catalogue cannot be read; 2 wrong usage; 4 a parameter\n"
+        "the catalogue lacks (then nothing is listed).\n"),
+    {{QStringLiteral("--db"), true}, {QStringLiteral("--lang"), true}},
+    true};
 
 struct UnitsOptions {
-    QString databasePath = CataloguePath();
-    QString language = QStringLiteral("English");
+    QString databasePath;
+    QString language;
     QList<int> paraIds;
 };
 
-// Reads the arguments; an error text when they are not usable.
-QString readOptions(const QStringList& arguments, UnitsOptions& options) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
+// Reads the arguments; no value when usable, else the exit code after --help or
+// a usage error.
+std::optional<int> readOptions(const QStringList& arguments, UnitsOptions& options,
+                               QTextStream& out, QTextStream& err) {
+    CliArguments parsed;
+    if (const auto answered = ParseCliArguments(UnitsSyntax, arguments, parsed, out, err))
+        return answered;
+    options.databasePath = parsed.value(QStringLiteral("--db"), CataloguePath());
+    const QString language = parsed.value(QStringLiteral("--lang"), QStringLiteral("English"));
+    if (LanguageIndexOfName(language.trimmed()) < 0)
+        return CliUsageError(UnitsSyntax, QStringLiteral("unknown language '%1'").arg(language),
+                             err);
+    options.language = KnownLanguageOrEnglish(language); // the file name's spelling
+    for (const QString& argument : parsed.positionals) {
         bool isNumber = false;
-        const int paraId = argument.toInt(&isNumber);
-        if (argument == QLatin1String("--db") && hasValue)
-            options.databasePath = arguments.at(++i);
-        else if (argument == QLatin1String("--lang") && hasValue)
-            options.language = arguments.at(++i);
-        else if (isNumber)
-            options.paraIds.append(paraId);
-        else
-            return QStringLiteral("unknown argument '%1'").arg(argument);
+        options.paraIds.append(argument.toInt(&isNumber));
+        if (!isNumber)
+            return CliUsageError(UnitsSyntax,
+                                 QStringLiteral("'%1' is not a parameter ID").arg(argument), err);
     }
-    if (LanguageIndexOfName(options.language.trimmed()) < 0)
-        return QStringLiteral("unknown language '%1'").arg(options.language);
-    options.language = KnownLanguageOrEnglish(options.language); // the file name's spelling
-    return QString();
+    return std::nullopt;
+}
+
+// The parameters asked for (all when none was given); false after naming on err
+// every ID the catalogue lacks.
+bool chooseParameters(const TUnitManager& units, const QList<int>& paraIds,
+                      QList<const TSinglePara*>& chosen, QTextStream& err) {
+    if (paraIds.isEmpty()) {
+        for (const auto& para : units.Paras())
+            chosen.append(para.get());
+    }
+    bool found = true;
+    for (int paraId : paraIds) {
+        if (const TSinglePara* para = units.FindParameter(paraId)) {
+            chosen.append(para);
+        } else {
+            err << "zavk-cli units: no parameter " << paraId << " in the catalogue\n";
+            found = false;
+        }
+    }
+    return found;
 }
 
 QString presetTexts(const TSinglePop& unit) {
@@ -63,36 +98,21 @@ void writeParameter(const TSinglePara& para, const TXMLLan& lan, QTextStream& ou
 
 int RunUnitsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     UnitsOptions options;
-    const QString problem = readOptions(arguments, options);
-    if (!problem.isEmpty()) {
-        err << "zavk-cli units: " << problem << '\n' << UnitsUsage;
-        return 2;
-    }
+    if (const auto answered = readOptions(arguments, options, out, err))
+        return *answered;
     TDMComm db;
     if (!db.ConnectDB(options.databasePath, TDMComm::TOpenMode::ReadOnly)) {
-        err << "zavk-cli units: cannot open the catalogue " << options.databasePath << ": "
-            << db.LastError() << '\n';
-        return 1;
+        err << "zavk-cli units: cannot open the catalogue " << TerminalSafe(options.databasePath)
+            << ": " << TerminalSafe(db.LastError()) << '\n';
+        return CliExit::Failure;
     }
-    const TXMLLan lan(AppPath + QStringLiteral("Language/") + options.language +
-                      QStringLiteral(".xml"));
     const TUnitManager units(db, 1033);
     QList<const TSinglePara*> chosen;
-    if (options.paraIds.isEmpty()) {
-        for (const auto& para : units.Paras())
-            chosen.append(para.get());
-    }
-    QList<int> missing;
-    for (int paraId : options.paraIds) {
-        if (const TSinglePara* para = units.FindParameter(paraId))
-            chosen.append(para);
-        else
-            missing.append(paraId);
-    }
+    if (!chooseParameters(units, options.paraIds, chosen, err))
+        return CliExit::UnknownId;
+    const TXMLLan lan(AppPath + QStringLiteral("Language/") + options.language +
+                      QStringLiteral(".xml"));
     for (const TSinglePara* para : chosen)
         writeParameter(*para, lan, out);
-    out.flush();
-    for (int paraId : missing)
-        err << "zavk-cli units: the catalogue has no parameter " << paraId << '\n';
-    return missing.isEmpty() ? 0 : 1;
+    return CliExit::Success;
 }

@@ -1,32 +1,45 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 #include "cli/UnitsCommand.h"
 #include "core/Globals.h"
+#include "core/Helpers.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
+#include <initializer_list>
 
 namespace {
 
-const char* const Usage = R"(usage: zavk-cli COMMAND [ARGUMENTS]
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    const char* usage; // one line, after "zavk-cli "
+};
 
-ZAVK on the command line: the vacuum gripping circuit tool without windows.
+const Command Commands[] = {
+    {"info", RunInfoCommand, "info [--db PATH]"},
+    {"calc", RunCalcCommand, "calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."},
+    {"units", RunUnitsCommand, "units [--db PATH] [--lang LANGUAGE] [PARAID...]"},
+};
 
-Commands:
-  info [--db PATH]   program folder, catalogue path, DBVersion and the row count
-                     of every catalogue table
-  calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE...
-                     calculate the circuit of each history file (.CAL, .SEL): the
-                     status, every output and the figures the result page shows;
-                     --json one JSON object per file and line, --chart-csv the six
-                     chart series as DIR/<name>.series<i>.csv, --trace the trace
-  units [--db PATH] [--lang LANGUAGE] [PARAID...]
-                     every parameter's units in unit-index order (or only the
-                     parameters given): caption, a "*" on the default unit,
-                     decimals, input range, default value and preset values
-  help, --help       this text
-)";
+void writeUsage(QTextStream& stream) {
+    stream << "usage: zavk-cli COMMAND [ARGUMENTS]\n"
+              "       zavk-cli --help | --version\n\n"
+              "ZAVK on the command line: the vacuum gripping circuit tool without windows.\n\n"
+              "Commands:\n";
+    for (const Command& command : Commands)
+        stream << "  " << command.usage << '\n';
+    stream << "\n`zavk-cli COMMAND --help` describes a command, its options and exit codes.\n";
+}
+
+bool isOneOf(const QString& argument, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (argument == QLatin1String(name))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -37,21 +50,23 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
-        err << Usage;
-        return 2;
+        writeUsage(err);
+        return CliExit::Usage;
     }
-    const QString command = arguments.takeFirst();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
-        out << Usage;
-        return 0;
+    const QString name = arguments.takeFirst();
+    if (isOneOf(name, {"--help", "-h", "help"})) {
+        writeUsage(out);
+        return CliExit::Success;
     }
-    if (command == QLatin1String("info"))
-        return RunInfoCommand(arguments, out, err);
-    if (command == QLatin1String("calc"))
-        return RunCalcCommand(arguments, out, err);
-    if (command == QLatin1String("units"))
-        return RunUnitsCommand(arguments, out, err);
-    err << "zavk-cli: unknown command '" << command << "'\n\n" << Usage;
-    return 2;
+    if (name == QLatin1String("--version")) {
+        out << "zavk-cli " << ProgramVersionText() << '\n';
+        return CliExit::Success;
+    }
+    for (const Command& command : Commands) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments, out, err);
+    }
+    err << "zavk-cli: unknown command '" << TerminalSafe(name) << "'\n\n";
+    writeUsage(err);
+    return CliExit::Usage;
 }

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -10,6 +12,17 @@ namespace {
 Run run(const QString& program, const QStringList& arguments,
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     return RunProgram(program, arguments, environment);
+}
+
+// Runs one statement on the SQLite file at path, creating it when missing.
+void execute(const QString& path, const QString& statement) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "tst_cli");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(statement));
+    }
+    QSqlDatabase::removeDatabase("tst_cli");
 }
 
 const QString Cli = QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli");
@@ -34,15 +47,78 @@ private slots:
         }
     }
 
-    void infoOnAMissingOrForeignDatabaseFails() {
+    // The row name says what file --db names.
+    void infoOnFilesThatAreNoCompleteCatalogue_data() {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("missing") << QString() << "x.db does not exist\n";
+        QTest::newRow("empty") << QString() << "x.db is not a ZAVK catalogue\n";
+        QTest::newRow("text") << QString() << "x.db is not a ZAVK catalogue\n";
+        QTest::newRow("foreign") << QString() << "x.db is not a ZAVK catalogue\n";
+        QTest::newRow("incomplete") << "\n  M_Tube            missing\n" << QString();
+    }
+    void infoOnFilesThatAreNoCompleteCatalogue() {
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QString kind = QTest::currentDataTag();
         TempProgramFolder folder;
-        Run result = run(Cli, {"info", "--db", folder.file("none.db")});
+        const QString path = folder.file("x.db");
+        if (kind == "empty" || kind == "text")
+            folder.writeFile("x.db", kind == "text" ? "not a database\n" : "");
+        if (kind == "foreign")
+            execute(path, "CREATE TABLE Notes(Text)");
+        if (kind == "incomplete") {
+            QVERIFY(QFile::copy(QStringLiteral(ZAVK_TEST_DB), path));
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            execute(path, "DROP TABLE M_Tube");
+        }
+        const Run result = run(Cli, {"info", "--db", path});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.err.contains(folder.file("none.db")));
-        folder.writeFile("text.db", "not a database");
-        result = run(Cli, {"info", "--db", folder.file("text.db")});
-        QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.err.contains("text.db"));
+        QVERIFY2(result.out.contains(out), qPrintable(result.out));
+        QVERIFY2(out.isEmpty() || result.out.startsWith("Program folder: "),
+                 qPrintable(result.out));
+        QVERIFY2(result.err.endsWith(err), qPrintable(result.err));
+    }
+
+    // Conventions every command keeps; a command that fails prints nothing on stdout.
+    void commandLineConventions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // how stdout starts
+        QTest::addColumn<QString>("err"); // what stderr contains
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "zavk-cli 1." << QString();
+        QTest::newRow("info --help")
+            << QStringList{"info", "--help"} << 0 << "usage: zavk-cli info [--db PATH]\n"
+            << QString();
+        QTest::newRow("calc -h") << QStringList{"calc", "-h"} << 0 << "usage: zavk-cli calc ["
+                                 << QString();
+        QTest::newRow("help wins")
+            << QStringList{"units", "--bad", "-h"} << 0 << "usage: zavk-cli units [" << QString();
+        QTest::newRow("-- --help")
+            << QStringList{"calc", "--", "--help"} << 1 << QString() << "calc: --help: cannot read";
+        QTest::newRow("info --db")
+            << QStringList{"info", "--db"} << 2 << QString() << "info: option --db needs a value\n";
+        QTest::newRow("calc --db") << QStringList{"calc", "x.CAL", "--db"} << 2 << QString()
+                                   << "calc: option --db needs a value\n";
+        QTest::newRow("--chart-csv") << QStringList{"calc", "--chart-csv", "--json", "x"} << 2
+                                     << QString() << "option --chart-csv needs a value\n";
+        QTest::newRow("units --lang") << QStringList{"units", "--lang"} << 2 << QString()
+                                      << "units: option --lang needs a value\n";
+        QTest::newRow("info argument")
+            << QStringList{"info", "x"} << 2 << QString() << "info: unexpected argument 'x'\n";
+        QTest::newRow("unknown parameter") << QStringList{"units", "111", "9999"} << 4 << QString()
+                                           << "units: no parameter 9999 in the catalogue\n";
+    }
+    void commandLineConventions() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(Cli, arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.startsWith(out), qPrintable(result.out));
+        QVERIFY2(exitCode == 0 || result.out.isEmpty(), qPrintable(result.out));
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
     }
 
     void usageAndUnknownCommands() {

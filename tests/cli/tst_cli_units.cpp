@@ -43,22 +43,40 @@ private slots:
         QVERIFY(result.out.indexOf("Parameter 111") < result.out.indexOf("Parameter 118"));
     }
 
-    void withoutParametersListsAllAndCaptionsFollowTheLanguage() {
+    void withoutParametersListsAll() {
         const Run english = runUnits({});
         QCOMPARE(english.exitCode, 0);
         for (const char* para : {"100,", "105,", "113,", "123,", "1000,"})
             QVERIFY2(english.out.contains(QString("Parameter ") + para), para);
         QVERIFY(english.out.contains("  0  pcs           * decimals 0  range [1~100]"));
-        const Run german = runUnits({"--lang", "German", "105"});
-        QCOMPARE(german.exitCode, 0);
-        QVERIFY(german.out.contains("  0  Stk.          * decimals 0"));
+    }
+
+    void captionsFollowTheLanguageInAnyLetterCase_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("German") << "German"
+                                << "Stk.";
+        QTest::newRow("german") << "german"
+                                << "Stk.";
+        QTest::newRow("english") << "english"
+                                 << "pcs";
+        QTest::newRow("JAPANESE") << "JAPANESE"
+                                  << "\u500b";
+    }
+    void captionsFollowTheLanguageInAnyLetterCase() {
+        QFETCH(QString, language);
+        QFETCH(QString, caption);
+        const Run result = runUnits({"--lang", language, "105"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains("  0  " + caption + " "), qPrintable(result.out));
     }
 
     void wrongUsageAndUnknownParameters_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown parameter") << QStringList{"111", "4242"} << 1 << "parameter 4242";
+        QTest::newRow("unknown parameter")
+            << QStringList{"111", "4242"} << 4 << "no parameter 4242 in the catalogue";
         QTest::newRow("missing catalogue")
             << QStringList{"--db", "/nonexistent/x.db"} << 1 << "/nonexistent/x.db";
         QTest::newRow("unknown language") << QStringList{"--lang", "Klingon"} << 2 << "Klingon";
