@@ -64,30 +64,22 @@ std::optional<int> parseArguments(const QStringList& arguments, Options& options
     return std::nullopt;
 }
 
-// Everything one history file gives.
-struct FileResult {
-    QString File;
-    THistoryCalc History;
-    int Status = CalcDone;
-    TCalcOutput Output;
-    TCalcSession Session;
-    bool EjectorSystem = false;  // categories 1 and 2 show the ejector's figures
-    double ShownAirFlow = 0;     // air consumption as the result page shows it
-    double StandardPressure = 0; // Stand_Pressure of the ejector, MPa
-};
-
 // Calculates history files against one open catalogue.
 class FileCalculator {
 public:
     explicit FileCalculator(TDMComm& db) : db_(db), products_(db) {}
 
-    bool run(const QString& file, FileResult& result, QString& error) {
+    bool run(const QString& file, TCalcReport& result, QString& error) {
         result.File = file;
         THistoryError problem;
         if (!ReadHistoryCalc(file, result.History, problem)) {
             error = problem.Text;
             return false;
         }
+        return calculate(result, error);
+    }
+
+    bool calculate(TCalcReport& result, QString& error) {
         if (!productsExist(result, error))
             return false;
         const TCalcInput& input = result.History.Input;
@@ -103,7 +95,7 @@ public:
 
 private:
     // IDs reach SQL only after the file reader found them to be integers.
-    bool productsExist(const FileResult& result, QString& error) {
+    bool productsExist(const TCalcReport& result, QString& error) {
         for (const THistoryProduct& product : NamedProducts(result.History.Input)) {
             const bool opened = db_.OpenSQL(QStringLiteral("SELECT ID FROM ") + product.Table +
                                             QStringLiteral(" WHERE ID=") + product.Id);
@@ -134,26 +126,6 @@ private:
     TDbProductLookup products_;
 };
 
-// Shortest text that reads back as the same double; JSON has no NaN or infinity.
-QString jsonNumber(double value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("null");
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-QString jsonString(const QString& text) {
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\' + QString(c);
-        else if (IsControlCharacter(c))
-            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return quoted + '"';
-}
-
 QString number(double value) {
     return QString::number(value, 'g', 15);
 }
@@ -165,7 +137,7 @@ struct Figure {
 };
 
 // The figures of one result, in the order both outputs list them.
-QList<Figure> figures(const FileResult& result) {
+QList<Figure> figures(const TCalcReport& result) {
     const TCalcOutput& o = result.Output;
     const TCalcDetails& d = result.Session.Details;
     return {{"zuidazhenkongyali", o.zuidazhenkongyali, "maximum vacuum, kPa"},
@@ -194,33 +166,36 @@ QString seriesCounts(const TChartData& chart, const QString& separator) {
     return counts.join(separator);
 }
 
-void printJson(const FileResult& result, bool trace, QTextStream& out) {
+} // namespace
+
+void WriteCalcJsonFields(const TCalcReport& result, bool trace, QTextStream& out) {
     const TCalcInput& input = result.History.Input;
     const TChartData& chart = result.Session.Chart;
-    out << "{\"file\":" << jsonString(result.File) << ",\"status\":" << result.Status
-        << ",\"statusText\":" << jsonString(CalcStatusDescription(result.Status))
-        << ",\"CircuitNum\":" << jsonString(input.CircuitNum)
+    out << "\"file\":" << (result.File.isEmpty() ? QStringLiteral("null") : JsonString(result.File))
+        << ",\"status\":" << result.Status
+        << ",\"statusText\":" << JsonString(CalcStatusDescription(result.Status))
+        << ",\"CircuitNum\":" << JsonString(input.CircuitNum)
         << ",\"System_Cat\":" << input.System_Cat;
     for (const Figure& figure : figures(result))
-        out << ",\"" << figure.name << "\":" << jsonNumber(figure.value);
+        out << ",\"" << figure.name << "\":" << JsonNumber(figure.value);
     out << ",\"seriesPoints\":[" << seriesCounts(chart, QStringLiteral(","))
-        << "],\"bottomMax\":" << jsonNumber(chart.Bottom.Maximum)
-        << ",\"bottomIncrement\":" << jsonNumber(chart.Bottom.Increment)
-        << ",\"leftMin\":" << jsonNumber(chart.Left.Minimum);
+        << "],\"bottomMax\":" << JsonNumber(chart.Bottom.Maximum)
+        << ",\"bottomIncrement\":" << JsonNumber(chart.Bottom.Increment)
+        << ",\"leftMin\":" << JsonNumber(chart.Left.Minimum);
     if (trace) {
         QStringList lines;
         for (const QString& line : result.Session.Trace)
-            lines << jsonString(line);
+            lines << JsonString(line);
         out << ",\"trace\":[" << lines.join(',') << ']';
     }
-    out << "}\n";
 }
 
-void printText(const FileResult& result, bool trace, QTextStream& out) {
+void WriteCalcText(const TCalcReport& result, bool trace, QTextStream& out) {
     const TCalcInput& input = result.History.Input;
     const TChartData& chart = result.Session.Chart;
-    out << TerminalSafe(result.File) << '\n'
-        << "  status                     " << result.Status << " ("
+    if (!result.File.isEmpty())
+        out << TerminalSafe(result.File) << '\n';
+    out << "  status                     " << result.Status << " ("
         << CalcStatusDescription(result.Status) << ")\n"
         << "  circuit                    " << TerminalSafe(input.CircuitNum) << " (category "
         << input.System_Cat << ")\n";
@@ -239,7 +214,13 @@ void printText(const FileResult& result, bool trace, QTextStream& out) {
     }
 }
 
-bool writeChartCsv(const FileResult& result, const QString& folder, const QString& stem,
+bool CalculateHistory(TDMComm& db, TCalcReport& report, QString& error) {
+    return FileCalculator(db).calculate(report, error);
+}
+
+namespace {
+
+bool writeChartCsv(const TCalcReport& result, const QString& folder, const QString& stem,
                    QString& error) {
     for (int i = 0; i < ChartSeriesCount; ++i) {
         QByteArray text = "t,p\n";
@@ -287,14 +268,17 @@ QStringList chartStems(const QStringList& files) {
 // Calculates and prints one file; false after its message on err.
 bool calculateFile(FileCalculator& calculator, const QString& file, const QString& chartStem,
                    const Options& options, QTextStream& out, QTextStream& err) {
-    FileResult result;
+    TCalcReport result;
     QString error;
     bool ok = calculator.run(file, result, error);
     if (ok) {
-        if (options.Json)
-            printJson(result, options.Trace, out);
-        else
-            printText(result, options.Trace, out);
+        if (options.Json) {
+            out << '{';
+            WriteCalcJsonFields(result, options.Trace, out);
+            out << "}\n";
+        } else {
+            WriteCalcText(result, options.Trace, out);
+        }
         ok = options.ChartFolder.isEmpty() ||
              writeChartCsv(result, options.ChartFolder, chartStem, error);
     }

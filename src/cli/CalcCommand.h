@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calc/CalcCircuit.h"
+#include "results/HistoryFile.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -9,3 +12,25 @@
 // cannot be used is reported on err and the next one is calculated; the exit
 // code is then 1. Wrong usage gives 2.
 int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+class TDMComm;
+
+// One calculated circuit with the figures the result page shows.
+struct TCalcReport {
+    QString File; // the history file; empty for a circuit that has none
+    THistoryCalc History;
+    int Status = CalcDone;
+    TCalcOutput Output;
+    TCalcSession Session;
+    bool EjectorSystem = false;  // categories 1 and 2 show the ejector's figures
+    double ShownAirFlow = 0;     // air consumption as the result page shows it
+    double StandardPressure = 0; // Stand_Pressure of the ejector, MPa
+};
+
+// Calculates report.History after checking that every product it names exists;
+// false with a message otherwise.
+bool CalculateHistory(TDMComm& db, TCalcReport& report, QString& error);
+// The report as `calc --json` prints it, the fields without the enclosing braces.
+void WriteCalcJsonFields(const TCalcReport& report, bool trace, QTextStream& out);
+// The report as `calc` prints it.
+void WriteCalcText(const TCalcReport& report, bool trace, QTextStream& out);

@@ -6,8 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <cmath>
 
 const QStringList CatalogueTables = {"SERIES",
                                      "M_PT",
@@ -126,4 +129,23 @@ int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         << "DBVersion: " << catalogueVersion(db) << '\n'
         << "Rows per table:\n";
     return writeRowCounts(db, out) == 0 ? CliExit::Success : CliExit::Failure;
+}
+
+QString JsonNumber(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("null");
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString JsonString(const QString& text) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\' + QString(c);
+        else if (IsControlCharacter(c))
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + '"';
 }

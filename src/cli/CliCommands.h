@@ -19,3 +19,9 @@ inline bool IsControlCharacter(QChar c) {
 // terminal: control characters (ESC, BEL, the C1 range, DEL) are shown as \xNN
 // instead of being sent, so a file cannot drive the user's terminal.
 QString TerminalSafe(const QString& text);
+
+// A number for JSON: the shortest text that reads back as the same double; null
+// for NaN and infinity, which JSON lacks.
+QString JsonNumber(double value);
+// A JSON string with quotes, backslashes and control characters escaped.
+QString JsonString(const QString& text);

@@ -1,6 +1,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/SelectCommand.h"
 #include "cli/UnitsCommand.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
@@ -21,6 +22,8 @@ const Command Commands[] = {
     {"info", RunInfoCommand, "info [--db PATH]"},
     {"calc", RunCalcCommand, "calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."},
     {"units", RunUnitsCommand, "units [--db PATH] [--lang LANGUAGE] [PARAID...]"},
+    {"select", RunSelectCommand,
+     "select [--db PATH] [--json] [--save FILE.SEL] --circuit CODE --mass KG ..."},
 };
 
 void writeUsage(QTextStream& stream) {

@@ -282,6 +282,22 @@ QList<Entry> entries(const THistoryState& state) {
     return list;
 }
 
+} // namespace
+
+QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input) {
+    QList<std::pair<QString, QVariant>> fields;
+    for (const RecordField& field : RecordFields) {
+        std::visit(
+            [&](auto member) {
+                fields.append({QLatin1String(field.Name), input.*member});
+            },
+            field.Member);
+    }
+    return fields;
+}
+
+namespace {
+
 QString valueText(const Entry& entry, const QString& decimalSeparator) {
     switch (entry.Type) {
     case Kind::Number:

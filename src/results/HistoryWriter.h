@@ -37,6 +37,10 @@ struct THistoryState {
 // a line break inside a text becomes a blank, so that no value can add a key.
 QStringList HistoryLines(const THistoryState& state, const QString& decimalSeparator);
 
+// The fields of the record by the name the file gives them (without "CalcInput."),
+// in the file's order, each as an int, a double or a QString.
+QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input);
+
 // Writes the lines with CR LF line ends and the locale's decimal separator,
 // replacing the file at path atomically: a failed write leaves the old file as it
 // was. False with a message naming the file in error when the file cannot be

@@ -1,5 +1,6 @@
 #include "wizard/CatalogueRows.h"
 
+#include "core/CatalogueConstants.h"
 #include "core/DMComm.h"
 #include "core/DataTable.h"
 
@@ -18,4 +19,24 @@ QList<TListRow> CatalogueRows(TDMComm& db, const std::optional<QString>& sql, co
 
 QList<TListRow> SeriesRows(TDMComm& db, const std::optional<QString>& sql) {
     return CatalogueRows(db, sql, "SERIESID", "ID");
+}
+
+namespace {
+
+bool isSpecialUnitSeries(const QString& seriesId) {
+    return seriesId.compare(QLatin1String(SpecialUnitSeries), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QString SeriesTextKey(const QString& id, const QString& seriesId, bool unitVariant) {
+    return unitVariant && !isSpecialUnitSeries(seriesId) ? id + QStringLiteral("_2") : id;
+}
+
+QString SeriesPictureFile(const QString& picture, const QString& seriesId, bool unitVariant,
+                          bool buffer, int systemCat) {
+    if (isSpecialUnitSeries(seriesId))
+        return picture + '_' + QString::number(systemCat) + QStringLiteral(".jpg");
+    const QString base = buffer ? picture + QStringLiteral("_B") : picture;
+    return base + (unitVariant ? QStringLiteral("_2.jpg") : QStringLiteral(".jpg"));
 }

@@ -20,3 +20,12 @@ QList<TListRow> CatalogueRows(TDMComm& db, const std::optional<QString>& sql, co
                               const char* id, const char* area = nullptr);
 // The rows of a series statement: SERIESID and the series' ID.
 QList<TListRow> SeriesRows(TDMComm& db, const std::optional<QString>& sql);
+
+// The key of a series' texts in the language file: its catalogue ID, with "_2"
+// for the vacuum unit wording (never for the special unit series).
+QString SeriesTextKey(const QString& id, const QString& seriesId, bool unitVariant);
+// The picture file of a series (in the program's Img/ folder) from its SERIES_PIC:
+// "_B" for pads with buffer, "_2" for the vacuum unit variant, and for the special
+// unit series the system category's own picture.
+QString SeriesPictureFile(const QString& picture, const QString& seriesId, bool unitVariant,
+                          bool buffer, int systemCat);

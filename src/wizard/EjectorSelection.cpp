@@ -3,7 +3,10 @@
 #include "calc/Formulas.h"
 #include "core/DMComm.h"
 #include "core/DataTable.h"
+#include "core/Helpers.h"
 #include "wizard/PadSelection.h"
+
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -33,12 +36,91 @@ QString EjectorCandidateFilter(const QList<TEjectorCharacteristic>& ejectors, do
                                double padVacuum) {
     QString filter;
     for (const TEjectorCharacteristic& ejector : ejectors) {
-        if (!(ReachedVacuum(ejector, leakage) >= padVacuum))
+        // Only integer IDs are pasted into the later statements.
+        if (!IsIntegerText(ejector.Id) || !(ReachedVacuum(ejector, leakage) >= padVacuum))
             continue;
         filter +=
             (filter.isEmpty() ? QStringLiteral("ID=") : QStringLiteral(" OR ID=")) + ejector.Id;
     }
     return filter;
+}
+
+bool IsCandidateFilter(const QString& filter) {
+    static const QRegularExpression form(QStringLiteral("^ID=-?\\d+( OR ID=-?\\d+)*$"));
+    return form.match(filter).hasMatch();
+}
+
+namespace {
+
+bool isFlowType(const QString& type) {
+    return type == QLatin1String("S") || type == QLatin1String("L");
+}
+
+} // namespace
+
+std::optional<QString> EjectorSeriesSql(const QString& filter, const QString& flowType,
+                                        const QString& r) {
+    if (!IsRegionColumn(r) ||
+        (!filter.isEmpty() && (!IsCandidateFilter(filter) || !isFlowType(flowType))))
+        return std::nullopt;
+    const QString head =
+        "SELECT DISTINCT(E.SERIESID) AS SERIESID,S.SERIES_NAME AS SERIES_NAME,S.ID AS ID,S." + r +
+        " AS " + r + " FROM SERIES AS S,M_EJ AS E WHERE S.SERIESID = E.SERIESID ";
+    if (filter.isEmpty())
+        return head + " AND (E." + r + "<>0) AND System_Cat=2 ORDER BY S." + r + " ASC";
+    QString qualified = filter;
+    qualified.replace(QLatin1String("ID"), QLatin1String("E.ID"));
+    return head + " AND (" + qualified + ")" + " AND E.Flow_Type=" + "'" + flowType + "'" +
+           " AND (E." + r + "<>0) ORDER BY S." + r + " ASC";
+}
+
+std::optional<QString> EjectorOfSeriesSql(const QString& filter, const QString& seriesId,
+                                          const QString& flowType, double pressure,
+                                          std::optional<double> minFlow, const QString& r) {
+    if (!IsCandidateFilter(filter) || !IsSeriesCode(seriesId) || !isFlowType(flowType) ||
+        !IsRegionColumn(r))
+        return std::nullopt;
+    const QString sql = "SELECT * FROM M_EJ WHERE (" + filter + ")" + " AND SeriesID=" + "'" +
+                        seriesId + "'" + " AND Flow_Type=" + "'" + flowType + "'" +
+                        "AND stand_pressure=" + SqlNumber(pressure);
+    if (minFlow)
+        return sql + " AND Max_flow>=" + SqlNumber(*minFlow) + " AND " + r + "<>0" +
+               " ORDER BY Nozzle_Diameter ASC";
+    return sql + " AND " + r + "<>0" + " ORDER BY Max_flow DESC";
+}
+
+std::optional<QString> UnitsOfSeriesSql(const QString& seriesId, const QString& r) {
+    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+        return std::nullopt;
+    return "SELECT * FROM M_EJ WHERE SeriesID='" + seriesId + "'" + " AND " + r + "<>0" +
+           " AND System_Cat=2 ORDER BY Sup_C ASC";
+}
+
+int TStandardPressures::Lowest() const {
+    for (int index = 0; index < 4; ++index) {
+        if (Offered[index])
+            return index;
+    }
+    return -1;
+}
+
+TStandardPressures StandardPressureChoices(TQuery& candidates, const QString& seriesId) {
+    static const char* const pressures[] = {"0.35", "0.4", "0.45", "0.5"};
+    TStandardPressures choices;
+    if (!candidates.Active())
+        return choices;
+    for (candidates.First(); !candidates.Eof(); candidates.Next()) {
+        if (candidates.AsString(QStringLiteral("SeriesID")) != seriesId ||
+            candidates.AsString(QStringLiteral("Stand_Pressure")).isEmpty())
+            continue;
+        const QString pressure = SqlNumber(candidates.AsFloat(QStringLiteral("Stand_Pressure")));
+        for (int index = 0; index < 4; ++index)
+            choices.Offered[index] |= pressure == QLatin1String(pressures[index]);
+        const QString type = candidates.AsString(QStringLiteral("Flow_Type"));
+        choices.Standard |= type == QLatin1String("S");
+        choices.Large |= type == QLatin1String("L");
+    }
+    return choices;
 }
 
 QList<TEjectorCharacteristic> EjectorRows(TDMComm& db, const QString& sql) {

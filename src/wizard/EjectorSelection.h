@@ -33,6 +33,38 @@ std::optional<QString> EjectorCandidateSql(const QString& type, const QString& v
 // "ID=a OR ID=b ..." of the ejectors that hold the vacuum, in order; empty for none.
 QString EjectorCandidateFilter(const QList<TEjectorCharacteristic>& ejectors, double leakage,
                                double padVacuum);
+// Whether the text is a candidate filter as EjectorCandidateFilter writes it:
+// "ID=" and integers joined by " OR ", the only form pasted into later statements.
+bool IsCandidateFilter(const QString& filter);
+
+// The statement of the ejector page's series list: the ejector series with a
+// candidate of the flow type ("S" standard, "L" large) or, without a candidate
+// filter, the vacuum unit series; nothing when a pasted value is not a known form.
+std::optional<QString> EjectorSeriesSql(const QString& candidateFilter, const QString& flowType,
+                                        const QString& region);
+
+// The ejectors of the series among the candidates with the flow type and standard
+// supply pressure (MPa): with minFlow, those that carry it, smallest nozzle first;
+// without, the largest flow first. Nothing when a pasted value is not a known form.
+std::optional<QString> EjectorOfSeriesSql(const QString& candidateFilter, const QString& seriesId,
+                                          const QString& flowType, double pressure,
+                                          std::optional<double> minFlow, const QString& region);
+// The vacuum units of a series, in the order they are tried (Sup_C).
+std::optional<QString> UnitsOfSeriesSql(const QString& seriesId, const QString& region);
+
+// Which standard supply pressures (0.35, 0.4, 0.45, 0.5 MPa) and flow types the
+// candidates of a series offer.
+struct TStandardPressures {
+    bool Offered[4] = {false, false, false, false};
+    bool Standard = false;
+    bool Large = false;
+    // The radio checked after the walk: the lowest offered pressure, -1 for none.
+    int Lowest() const;
+};
+class TQuery;
+// Walks the open candidate cursor from its first row for the series' rows.
+TStandardPressures StandardPressureChoices(TQuery& candidates, const QString& seriesId);
+
 // The ejectors the statement returns.
 QList<TEjectorCharacteristic> EjectorRows(TDMComm& db, const QString& sql);
 

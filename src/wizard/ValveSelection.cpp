@@ -33,7 +33,7 @@ TValveComparison ValveComparisonValues(const QString& circuit, double d, double 
     return values;
 }
 
-bool SwitchingValveQualifies(const TValveRow& v, const QString& circuit, TOperateType mode,
+bool SwitchingValveQualifies(const TSwitchingValveRow& v, const QString& circuit, TOperateType mode,
                              double q, double d) {
     const double c = mode == TOperateType::otCalc ? v.C1to2 : v.C2to3;
     const double flow = q / 30;
@@ -64,4 +64,39 @@ std::optional<QString> ThrottleSeriesSql(double x, const QString& r) {
     return "SELECT DISTINCT(V.SERIESID) AS SERIESID,S.SERIES_NAME AS SERIES_NAME,S.ID AS ID,S." +
            r + " AS " + r + " FROM SERIES AS S,M_SPECON AS V WHERE S.SERIESID = V.SERIESID" +
            " AND C1to2>=" + SqlNumber(x) + " AND (V." + r + "<>0) ORDER BY S." + r + " ASC";
+}
+
+std::optional<QString> SwitchingValveScanSql(const QString& r) {
+    if (!IsRegionColumn(r))
+        return std::nullopt;
+    return "SELECT * FROM M_VA  WHERE " + r + "<>0" + " ORDER BY C1to2 ASC";
+}
+
+std::optional<QString> SwitchingSeriesSql(const QString& seriesId, const QString& r) {
+    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+        return std::nullopt;
+    return "SELECT ID,SERIESID,SERIES_NAME FROM SERIES WHERE SERIESID = '" + seriesId + "'" +
+           " AND " + r + "<>0 ORDER BY " + r + " ASC";
+}
+
+std::optional<QString> ValveModelSql(TValveKind kind, double x, const QString& seriesId,
+                                     const QString& r) {
+    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+        return std::nullopt;
+    const QString series = "'" + seriesId + "'";
+    const QString tail = " AND " + r + "<>0" + " ORDER BY C1to2 ASC";
+    switch (kind) {
+    case TValveKind::Supply:
+        return "SELECT * FROM M_VA WHERE USE=0 AND C1to2>=" + SqlNumber(x) +
+               " AND (Port=2 OR Port=3)" + " AND SeriesID=" + series + tail;
+    case TValveKind::Release:
+        return "SELECT * FROM M_VA WHERE USE=0 AND C1to2>=" + SqlNumber(x) +
+               " AND SeriesID=" + series + tail;
+    case TValveKind::Switching:
+        return "SELECT * FROM M_VA WHERE SERIESID= " + series + tail;
+    case TValveKind::Throttle:
+        return "SELECT * FROM M_SPECON WHERE C1to2>=" + SqlNumber(x) + " AND SeriesID=" + series +
+               tail;
+    }
+    return std::nullopt;
 }

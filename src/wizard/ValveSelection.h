@@ -21,17 +21,29 @@ TValveComparison ValveComparisonValues(const QString& circuit, double nozzleDiam
                                        double tubeFlow);
 
 // A row of the valve table as the switching valve rule reads it.
-struct TValveRow {
+struct TSwitchingValveRow {
     int Port = 0;
     int Use = 0;
     double C1to2 = 0;
     double C2to3 = 0;
 };
 // Whether the valve can be the circuit's switching valve V3.
-bool SwitchingValveQualifies(const TValveRow& valve, const QString& circuit, TOperateType mode,
-                             double tubeFlow, double nozzleDiameter);
+bool SwitchingValveQualifies(const TSwitchingValveRow& valve, const QString& circuit,
+                             TOperateType mode, double tubeFlow, double nozzleDiameter);
 
 // The series statements of the V1 and V2 lists (valves) and of the throttle list;
 // nothing when the region is not a catalogue column.
 std::optional<QString> ValveSeriesSql(double comparison, const QString& region);
 std::optional<QString> ThrottleSeriesSql(double comparison, const QString& region);
+
+// The statement of the valve table that the switching valve list walks.
+std::optional<QString> SwitchingValveScanSql(const QString& region);
+// The SERIES row of a switching valve series for its name.
+std::optional<QString> SwitchingSeriesSql(const QString& seriesId, const QString& region);
+
+// The valves of the circuit, in the order the valve page lists them.
+enum class TValveKind { Supply, Release, Switching, Throttle };
+// The statement of the model choice of a valve series, smallest C1to2 first;
+// comparison is ignored for the switching valve, whose rule is applied row by row.
+std::optional<QString> ValveModelSql(TValveKind kind, double comparison, const QString& seriesId,
+                                     const QString& region);

@@ -31,6 +31,27 @@ QString CircuitCodeOf(const TCircuitOptions& o) {
     }
 }
 
+// Walks every state of the radios with the starting states first, so the options
+// found keep the starting state wherever the code leaves a radio free.
+std::optional<TCircuitOptions> OptionsOfCircuit(const QString& code) {
+    TCircuitOptions o;
+    for (o.Row = 0; o.Row < 4; ++o.Row)
+        for (const bool release0 : {true, false})
+            for (const bool release1 : {true, false})
+                for (o.CircuitRow1 = 0; o.CircuitRow1 < 3; ++o.CircuitRow1)
+                    for (const bool throttle1 : {true, false})
+                        for (o.CircuitRow3 = 0; o.CircuitRow3 < 2; ++o.CircuitRow3)
+                            for (const bool throttle3 : {true, false}) {
+                                o.ReleaseValveRow0 = release0;
+                                o.ReleaseValveRow1 = release1;
+                                o.ThrottleRow1 = throttle1;
+                                o.ThrottleRow3 = throttle3;
+                                if (CircuitCodeOf(o) == code)
+                                    return o;
+                            }
+    return std::nullopt;
+}
+
 TWizardContext::TWizardContext(TCalcInput& input) : Input(input) {}
 
 void TWizardContext::SelectRow(int row) {

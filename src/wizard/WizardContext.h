@@ -2,14 +2,17 @@
 
 #include "calc/CalcRecords.h"
 #include "core/Globals.h"
+#include "wizard/CatalogueRows.h"
+#include "wizard/EjectorSelection.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class TDMComm;
-#include <optional>
+struct TCalcSession;
 
 // The wizard's pages, by index of its page control.
 enum TWizardPage { wpHuilu, wpPT, wpTube, wpEJ, wpVa, wpResult };
@@ -27,6 +30,9 @@ struct TCircuitOptions {
 
 // The circuit code of the options ("1" ... "9b").
 QString CircuitCodeOf(const TCircuitOptions& options);
+// The options that give the circuit code, the others as the page starts them;
+// nothing for an unknown code.
+std::optional<TCircuitOptions> OptionsOfCircuit(const QString& code);
 
 // Which inputs of the equipment panel the circuit uses.
 struct TModelSelectors {
@@ -73,6 +79,27 @@ struct TPadStep {
 struct TStepOutcome {
     bool Proceed = false;
     QString MessageKey;
+    bool BackToStart = false; // a calculation failed: the wizard goes back to page 0
+};
+
+// What the ejector page gives when it is left.
+struct TEjectorStep {
+    bool StandardFlow = true;       // the flow type radio: standard, else large flow
+    double StandardPressure = 0.35; // MPa, the checked standard supply pressure
+    // Asked when no single ejector carries the flow; true goes on with several of
+    // the largest.
+    std::function<bool()> UseSeveral;
+    // The vacuum unit search of category 3 calculates the circuit with these.
+    TConditionValues Conditions;
+    double ResponseTime = 0; // s, the adsorption response time required
+};
+
+// The valve page's series lists and the models chosen when the result shows.
+struct TValveLists {
+    QList<TListRow> Supply, Release, Switching, Throttle;
+};
+struct TValveModels {
+    QString Supply, Release, Switching, Throttle; // M_Name; empty for none
 };
 
 // Inner diameter (mm) of the tube with the catalogue ID, when the catalogue has it.
@@ -141,6 +168,36 @@ public:
     TStepOutcome LeaveTubePage(TDMComm& db, double length, double responseTime, int pads,
                                double leakage);
 
+    // Entering the ejector page: the ejector series with a candidate of the flow
+    // type (categories 1 and 2) or the vacuum unit series (category 3) into
+    // EJSeriesList, the first as EJ_Series_ID unless restored from history. The
+    // rows' Id is the key of the series texts (the unit wording in category 3).
+    QList<TListRow> BuildEJSeriesList(TDMComm& db, bool standardFlow);
+    // The supply pressures and flow types the candidates of EJ_Series_ID offer.
+    TStandardPressures UpdateStandardPressureChoices(TDMComm& db) const;
+    // Whether the series texts and pictures take the vacuum unit variant.
+    bool UnitVariant() const { return Input.System_Cat == 3; }
+    // Leaving the ejector page: the ejector of the series that carries Tube_QMax,
+    // or several of the largest (categories 1 and 2), or the first vacuum unit fast
+    // enough (category 3, calculating into output and session).
+    TStepOutcome LeaveEjectorPage(TDMComm& db, const TEjectorStep& step, TCalcOutput& output,
+                                  TCalcSession& session);
+
+    // The valve page's lists for the circuit, with their comparison values and the
+    // first series of each chosen unless restored from history; MSG0076 to MSG0079
+    // at the first list that cannot be offered (lists built before it keep their rows).
+    TStepOutcome BuildValveLists(TDMComm& db, TValveLists& lists);
+    // The smallest sufficient model of each chosen valve series into the record,
+    // when the result shows; a valve without a model keeps its ID.
+    TValveModels ChooseValveModels(TDMComm& db);
+
+    // Showing the result of a selection: the valve models into the record (their
+    // names into models), the inputs, and the calculation of adsorption and release
+    // with the chart rescaled. A failed calculation gives its message and page 0.
+    TStepOutcome CalculateSelection(TDMComm& db, const TConditionValues& values,
+                                    TCalcOutput& output, TCalcSession& session,
+                                    TValveModels* models = nullptr);
+
     // Navigation by system category.
     int PageAfterTube() const { return Input.System_Cat <= 3 ? wpEJ : wpVa; }
     bool ResultAfterEjector() const { return Input.System_Cat != 2; }
@@ -163,4 +220,9 @@ public:
 
     // The standard supply pressure (MPa) of the ejector page's radios.
     static double SelectedStandardPressure(bool dot5, bool dot45, bool dot4);
+
+private:
+    TStepOutcome searchVacuumUnit(TDMComm& db, const TEjectorStep& step, TCalcOutput& output,
+                                  TCalcSession& session);
+    std::optional<QList<TListRow>> switchingValveRows(TDMComm& db) const;
 };

@@ -204,7 +204,7 @@ private slots:
         QFETCH(double, c12);
         QFETCH(double, c23);
         QFETCH(bool, qualifies);
-        const TValveRow valve{port, use, c12, c23};
+        const TSwitchingValveRow valve{port, use, c12, c23};
         QCOMPARE(SwitchingValveQualifies(valve, circuit, TOperateType::otSelect, 60, 1.2),
                  qualifies);
     }
