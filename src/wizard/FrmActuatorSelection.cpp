@@ -59,9 +59,15 @@ void warn(const QString& key) {
 
 // Whether a page may be left; the message that keeps it is shown (Yes kind).
 bool TFrmActuatorSelection::passed(const TStepOutcome& outcome) {
-    if (!outcome.Proceed && !outcome.MessageKey.isEmpty())
-        ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, mbYes);
-    return outcome.Proceed;
+    if (outcome.Proceed)
+        return true;
+    // A failed calculation and a pressure the unit lacks are told with OK alone.
+    const bool okOnly = outcome.BackToStart || outcome.MessageKey == QLatin1String("MSGZK2MIN");
+    if (!outcome.MessageKey.isEmpty())
+        ShowKeyedMessage(outcome.MessageKey, TMsgDlgType::mtWarning, okOnly ? mbOK : mbYes);
+    if (outcome.BackToStart)
+        ShowPage(wpHuilu);
+    return false;
 }
 
 TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
@@ -93,6 +99,8 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     connectHandlers();
     connectPadPage();
     connectTubePage();
+    connectEjectorPage();
+    connectValvePage();
     SelectCircuitRow(0);
     progress(65);
     CbAnZhuangZiShi->setCurrentIndex(0);
@@ -141,8 +149,9 @@ void TFrmActuatorSelection::createPages() {
     Notebook1->addWidget(buildHuiluPage());
     Notebook1->addWidget(buildPadPage());
     Notebook1->addWidget(buildTubePage());
-    for (int page = wpEJ; page <= wpResult; ++page)
-        Notebook1->addWidget(buildStepPage(page));
+    Notebook1->addWidget(buildEjectorPage());
+    Notebook1->addWidget(buildValvePage());
+    Notebook1->addWidget(buildResultPage());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);
     layout->addWidget(Nbsetup);
@@ -245,6 +254,35 @@ void TFrmActuatorSelection::nextFromHuilu() {
         return;
     }
     ShowPage(wpResult);
+}
+
+void TFrmActuatorSelection::showResultPage() {
+    if (!DMComm)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TStepOutcome outcome =
+        context_.CalculateSelection(*DMComm, ConditionValues(), CalcOutput, session_);
+    QApplication::restoreOverrideCursor();
+    if (!passed(outcome))
+        return;
+    Named<QLineEdit>(this, "EdtSelectET")->setText(ejectorModelName());
+    Nbsetup->Highlight(context_.ResultFlowStep());
+    ShowPage(wpResult);
+}
+
+// The ejector or unit as the product list names it: without a release valve
+// the ejector goes by its other model name.
+QString TFrmActuatorSelection::ejectorModelName() const {
+    const QString& id = context_.Input.EJ_ID;
+    const QString column = context_.Input.CircuitNum == QLatin1String("2") ? "M_Name1" : "M_Name";
+    QString name;
+    if (DMComm && IsIntegerText(id) &&
+        DMComm->OpenSQL("SELECT " + column + " FROM M_EJ WHERE ID=" + id) &&
+        !DMComm->QComm.IsEmpty())
+        name = DMComm->QComm.AsString(column);
+    if (DMComm)
+        DMComm->QComm.Close();
+    return name;
 }
 
 // The units the user chose in the last wizard of this mode. Without a memory yet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/CalcCircuit.h"
 #include "controls/ValueEntry.h"
 #include "wizard/CatalogueRows.h"
 #include "wizard/WizardContext.h"
@@ -60,7 +61,6 @@ private:
     QWidget* buildOptionPages(QWidget* parent);
     QWidget* buildConditions(QWidget* parent);
     QWidget* buildEquipmentPanel(QWidget* parent);
-    QWidget* buildStepPage(int page);
     QWidget* navigationRow(QWidget* page, const QStringList& names);
     void bindInputs();
     void connectHandlers();
@@ -79,7 +79,8 @@ private:
     void copyModelButtonTexts();
     void setTubeByLength(bool byLength);
     void restoreRememberedUnits();
-    static bool passed(const TStepOutcome& outcome);
+    // Shows the step's message; a failed calculation goes back to page 0.
+    bool passed(const TStepOutcome& outcome);
     void nextFromHuilu();
 
     // The pad page.
@@ -96,19 +97,38 @@ private:
     void nextFromPad();
     QString seriesName(const QString& id) const;
     QStringList fillSeriesGrid(QTableWidget* grid, const QList<TListRow>& rows);
-    void showSeriesNote(const QString& seriesId, const char* memo);
+    void showSeriesNote(const QString& seriesId, const char* memo, bool unitVariant);
     // The tubing page.
     QWidget* buildTubePage();
     void connectTubePage();
     void buildTubeSeriesList();
     void nextFromTube();
-    void showSeriesPicture(const QString& seriesId, const char* image, bool bufferAware);
+    void showSeriesPicture(const QString& seriesId, const char* image, bool bufferAware,
+                           bool unitVariant);
+    // The ejector page.
+    QWidget* buildEjectorPage();
+    void connectEjectorPage();
+    void enterEjectorPage();
+    void showEjectorSeries();
+    void nextFromEjector();
+    // The valve page.
+    QWidget* buildValvePage();
+    void connectValvePage();
+    void enterValvePage(int from);
+    void chooseValveSeries(int list, int row);
+    QStringList& valveSeriesList(int list);
+    QString& valveSeriesId(int list);
+    // The result of a selection: the valve models and the calculation.
+    void showResultPage();
+    QString ejectorModelName() const;
+    QWidget* buildResultPage();
     void cancel();
     QString languageText(const QString& item) const;
 
     TWizardContext context_;
     TShellHooks hooks_;
     TValueEntryContext entry_;
+    TCalcSession session_;
 
     TFlowStrip* Nbsetup;
     QLabel* LblTitle;

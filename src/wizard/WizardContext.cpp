@@ -179,10 +179,13 @@ TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
     EJCandidateFilter = EjectorCandidateFilter(ejectors, step.Pads * step.Leakage, PadVacuum);
     if (EJCandidateFilter.isEmpty())
         return {false, QLatin1String(shortKey)};
-    if (!db.QEJ.Open("SELECT * FROM M_EJ WHERE " + EJCandidateFilter + " ORDER BY ID") ||
-        db.QEJ.IsEmpty())
-        return {};
-    return {true, {}};
+    return {ReopenCandidates(db), {}};
+}
+
+bool TWizardContext::ReopenCandidates(TDMComm& db) const {
+    return IsCandidateFilter(EJCandidateFilter) &&
+           db.QEJ.Open("SELECT * FROM M_EJ WHERE " + EJCandidateFilter + " ORDER BY ID") &&
+           !db.QEJ.IsEmpty();
 }
 
 TStepOutcome TWizardContext::LeaveTubePage(TDMComm& db, double length, double responseTime,

@@ -162,6 +162,8 @@ public:
     // the vacuum source reaches that vacuum (the ejector candidates into
     // EJCandidateFilter and db.QEJ, or the pump's level).
     TStepOutcome LeavePadPage(TDMComm& db, const TPadStep& step);
+    // Opens db.QEJ on the candidates of EJCandidateFilter; false when there are none.
+    bool ReopenCandidates(TDMComm& db) const;
     // Leaving the tubing page: the thinnest tube of the chosen series that passes the
     // flow the response time (s) and the leakage (dm³/min per pad) of the pads need,
     // with Tube_QMax, V and Se; MSG005 when none does.
@@ -206,6 +208,8 @@ public:
     // What goes with a page: the flow step to highlight (1-based; 0: none), the
     // title's language key and the help topic.
     int FlowStep(int page) const;
+    // The result's step: after the valves in category 2, after the fourth step otherwise.
+    int ResultFlowStep() const { return Input.System_Cat == 2 ? 6 : 5; }
     QString TitleKey(int page) const;
     QString HelpTopic(int page, TOperateType mode, bool namedTopics) const;
 

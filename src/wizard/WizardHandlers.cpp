@@ -7,6 +7,7 @@
 #include "controls/NumberKeyFilter.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
+#include "core/DMComm.h"
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
@@ -116,7 +117,12 @@ void TFrmActuatorSelection::connectHandlers() {
         {"SkbNext_huilu", [this] { nextFromHuilu(); }},
         {"SkbReturn_PT", [this] { ShowPage(wpHuilu); }},
         {"SkbReturn_Tube", [this] { ShowPage(wpPT); }},
-        {"SkbReturn_EJ", [this] { ShowPage(wpTube); }},
+        {"SkbReturn_EJ",
+         [this] {
+             if (DMComm)
+                 context_.ReopenCandidates(*DMComm);
+             ShowPage(wpTube);
+         }},
         {"SkbReturn_VA", [this] { ShowPage(context_.PageBeforeValves()); }},
         {"SkbReturn_Result", [this] { ShowPage(wpHuilu); }},
     };
@@ -126,9 +132,6 @@ void TFrmActuatorSelection::connectHandlers() {
                              "SkbCancel_VA", "SkbCancel_Result"})
         connect(Named<TSkinButton>(this, name), &TSkinButton::clicked, this,
                 &TFrmActuatorSelection::cancel);
-    // The selection steps behind these arrive with the selection pages.
-    for (const char* name : {"SkbNext_EJ", "SkbNext_VA"})
-        Named<TSkinButton>(this, name)->setEnabled(false);
 }
 
 // The option pages take the height of the one shown, not of the tallest.

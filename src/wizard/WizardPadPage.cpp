@@ -122,8 +122,8 @@ void TFrmActuatorSelection::connectPadPage() {
         if (row < 0 || row >= context_.PTSeriesList.size())
             return;
         context_.Input.PT_Series_ID = context_.PTSeriesList.at(row);
-        showSeriesNote(context_.Input.PT_Series_ID, "Memxipannote");
-        showSeriesPicture(context_.Input.PT_Series_ID, "ImgPTSeriesPIC", true);
+        showSeriesNote(context_.Input.PT_Series_ID, "Memxipannote", false);
+        showSeriesPicture(context_.Input.PT_Series_ID, "ImgPTSeriesPIC", true, false);
         buildPadModelList();
         context_.RestoredFromHistory = false;
     });
@@ -165,8 +165,8 @@ void TFrmActuatorSelection::rebuildPadLists() {
         context_.Input.PT_Series_ID = context_.PTSeriesList.at(chosen);
         grid->selectRow(chosen);
     }
-    showSeriesNote(context_.Input.PT_Series_ID, "Memxipannote");
-    showSeriesPicture(context_.Input.PT_Series_ID, "ImgPTSeriesPIC", true);
+    showSeriesNote(context_.Input.PT_Series_ID, "Memxipannote", false);
+    showSeriesPicture(context_.Input.PT_Series_ID, "ImgPTSeriesPIC", true, false);
     buildPadModelList();
 }
 

@@ -51,28 +51,32 @@ QString TFrmActuatorSelection::seriesName(const QString& id) const {
 
 // The note lines the language file holds for the series; the memo is left as it
 // was when the series has no row.
-void TFrmActuatorSelection::showSeriesNote(const QString& seriesId, const char* memo) {
-    const QString key =
+void TFrmActuatorSelection::showSeriesNote(const QString& seriesId, const char* memo,
+                                           bool unitVariant) {
+    const QString id =
         seriesColumn(seriesId, QStringLiteral("ID,SERIES_Note"), QStringLiteral("ID"));
-    if (key.isEmpty() || !BaseClass || !BaseClass->Lan)
+    if (id.isEmpty() || !BaseClass || !BaseClass->Lan)
         return;
+    const QString key = SeriesTextKey(id, seriesId, unitVariant);
     QStringList lines;
     BaseClass->Lan->GetDataLines(QStringLiteral("SERIES"), key, lines,
                                  QStringLiteral("SERIES_Note"));
     Named<QPlainTextEdit>(this, memo)->setPlainText(lines.join('\n'));
 }
 
-// The series' picture, its buffer variant ("_B") where the page asks for it; a
-// missing file leaves the picture empty.
+// The series' picture, its buffer ("_B") or vacuum unit variant where the page
+// asks for it; a missing file leaves the picture empty.
 void TFrmActuatorSelection::showSeriesPicture(const QString& seriesId, const char* image,
-                                              bool bufferAware) {
+                                              bool bufferAware, bool unitVariant) {
     const QString name =
         seriesColumn(seriesId, QStringLiteral("SERIES_PIC"), QStringLiteral("SERIES_PIC"));
     auto* picture = Named<QLabel>(this, image);
     if (name.isEmpty())
         return;
     const bool buffer = bufferAware && Named<QRadioButton>(this, "Rbhuangchong_yes")->isChecked();
-    const QPixmap loaded(AppPath + "Img/" + name + (buffer ? "_B" : "") + ".jpg");
+    const QPixmap loaded(
+        AppPath + "Img/" +
+        SeriesPictureFile(name, seriesId, unitVariant, buffer, context_.Input.System_Cat));
     picture->setPixmap(loaded.isNull() ? QPixmap()
                                        : loaded.scaled(picture->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));

@@ -59,8 +59,8 @@ void TFrmActuatorSelection::connectTubePage() {
                 if (row < 0 || row >= context_.TubeSeriesList.size())
                     return;
                 context_.Input.Tube_Series_ID = context_.TubeSeriesList.at(row);
-                showSeriesNote(context_.Input.Tube_Series_ID, "MemTubenote");
-                showSeriesPicture(context_.Input.Tube_Series_ID, "ImgTubeSeriesPIC", false);
+                showSeriesNote(context_.Input.Tube_Series_ID, "MemTubenote", false);
+                showSeriesPicture(context_.Input.Tube_Series_ID, "ImgTubeSeriesPIC", false, false);
             });
     connect(Named<TSkinButton>(this, "SkbNext_Tube"), &TSkinButton::clicked, this,
             &TFrmActuatorSelection::nextFromTube);
@@ -76,8 +76,8 @@ void TFrmActuatorSelection::buildTubeSeriesList() {
         return;
     context_.Input.Tube_Series_ID = context_.TubeSeriesList.first();
     grid->selectRow(0);
-    showSeriesNote(context_.Input.Tube_Series_ID, "MemTubenote");
-    showSeriesPicture(context_.Input.Tube_Series_ID, "ImgTubeSeriesPIC", false);
+    showSeriesNote(context_.Input.Tube_Series_ID, "MemTubenote", false);
+    showSeriesPicture(context_.Input.Tube_Series_ID, "ImgTubeSeriesPIC", false, false);
 }
 
 void TFrmActuatorSelection::nextFromTube() {
@@ -92,5 +92,10 @@ void TFrmActuatorSelection::nextFromTube() {
                                value("Btngongjianxielouliang"));
     if (!passed(outcome))
         return;
-    ShowPage(context_.PageAfterTube());
+    if (context_.PageAfterTube() == wpVa) {
+        enterValvePage(wpTube);
+        return;
+    }
+    enterEjectorPage();
+    ShowPage(wpEJ);
 }

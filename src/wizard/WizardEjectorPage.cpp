@@ -1,0 +1,156 @@
+// Page 3 of the wizard: the ejector or vacuum unit. The series list with its note
+// and picture, the flow type and the standard supply pressure (ejectors only);
+// leaving the page takes the ejector that carries the flow, several of the
+// largest, or the first vacuum unit that is fast enough.
+
+#include "wizard/FrmActuatorSelection.h"
+
+#include "controls/FrmInfoShow.h"
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
+#include "core/DMComm.h"
+#include "wizard/WizardControls.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const PressureRadios[] = {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"};
+
+QGroupBox* radioGroup(const char* name, const QString& title,
+                      std::initializer_list<const char*> radios, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(8, 2, 8, 2);
+    for (const char* radio : radios)
+        row->addWidget(WizardRadio(radio, QString(), group));
+    row->addStretch();
+    return group;
+}
+
+} // namespace
+
+QWidget* TFrmActuatorSelection::buildEjectorPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("EJ"));
+    auto* input = new QWidget(page);
+    input->setObjectName(QStringLiteral("PlEJInput"));
+    auto* inputRows = new QVBoxLayout(input);
+    inputRows->setContentsMargins(0, 0, 0, 0);
+    inputRows->addWidget(
+        radioGroup("GbEJType", "Ejector type", {"RbBiaoZhun", "RbDaLiuLiang"}, input));
+    QGroupBox* pressures =
+        radioGroup("GbBiaoZhunYaLI", "Standard supply pressure",
+                   {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"}, input);
+    inputRows->addWidget(pressures);
+    Named<QRadioButton>(input, "RbBiaoZhun")->setChecked(true);
+    for (const char* radio : PressureRadios)
+        Named<QRadioButton>(input, radio)->setEnabled(false);
+    Named<QRadioButton>(input, "RbGyyldot5")->setChecked(true);
+
+    auto* note = new QPlainTextEdit(page);
+    note->setObjectName(QStringLiteral("MemEJnote"));
+    note->setReadOnly(true);
+    note->setMaximumHeight(90);
+    auto* left = new QVBoxLayout;
+    left->addWidget(WizardLabel("LblEJxilie", "Ejector series", page, false));
+    left->addWidget(WizardListGrid("SgEJSeries", 1, page), 1);
+    left->addWidget(note);
+    left->addWidget(input);
+    auto* right = new QVBoxLayout;
+    right->addWidget(WizardPicture("Image12", DiagramSize, page));
+    right->addWidget(WizardPicture("ImgEJSeriesPIC", SeriesPictureSize, page, false));
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(columns, 1);
+    layout->addWidget(navigationRow(page, {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"}));
+    return page;
+}
+
+void TFrmActuatorSelection::connectEjectorPage() {
+    connect(Named<QTableWidget>(this, "SgEJSeries"), &QTableWidget::currentCellChanged, this,
+            [this](int row) {
+                if (row < 0 || row >= context_.EJSeriesList.size())
+                    return;
+                context_.Input.EJ_Series_ID = context_.EJSeriesList.at(row);
+                showEjectorSeries();
+            });
+    connect(Named<TSkinButton>(this, "SkbNext_EJ"), &TSkinButton::clicked, this,
+            &TFrmActuatorSelection::nextFromEjector);
+}
+
+// Entering the page: the caption and panel of the category, the series of the
+// flow type checked now, the first one chosen.
+void TFrmActuatorSelection::enterEjectorPage() {
+    const bool units = context_.UnitVariant();
+    Named<QLabel>(this, "LblEJxilie")
+        ->setText(languageText(units ? "LblEJxilie2.Caption" : "LblEJxilie1.Caption"));
+    Named<QWidget>(this, "PlEJInput")->setVisible(!units);
+    auto* grid = Named<QTableWidget>(this, "SgEJSeries");
+    const QSignalBlocker quiet(grid);
+    const bool standard = Named<QRadioButton>(this, "RbBiaoZhun")->isChecked();
+    const QList<TListRow> rows =
+        DMComm ? context_.BuildEJSeriesList(*DMComm, standard) : QList<TListRow>();
+    fillSeriesGrid(grid, rows);
+    if (!rows.isEmpty() && !context_.RestoredFromHistory)
+        grid->selectRow(0);
+    showEjectorSeries();
+}
+
+// The chosen series' note and picture, and the pressures its ejectors offer.
+void TFrmActuatorSelection::showEjectorSeries() {
+    const bool units = context_.UnitVariant();
+    showSeriesNote(context_.Input.EJ_Series_ID, "MemEJnote", units);
+    showSeriesPicture(context_.Input.EJ_Series_ID, "ImgEJSeriesPIC", false, units);
+    if (units || !DMComm)
+        return;
+    const TStandardPressures offered = context_.UpdateStandardPressureChoices(*DMComm);
+    // The lowest pressure offered ends up checked, none when none is offered.
+    for (int index = 0; index < 4; ++index) {
+        auto* radio = Named<QRadioButton>(this, PressureRadios[index]);
+        radio->setEnabled(offered.Offered[index]);
+        radio->setAutoExclusive(false);
+        radio->setChecked(index == offered.Lowest());
+        radio->setAutoExclusive(true);
+    }
+    auto* standard = Named<QRadioButton>(this, "RbBiaoZhun");
+    auto* large = Named<QRadioButton>(this, "RbDaLiuLiang");
+    standard->setEnabled(offered.Standard);
+    large->setEnabled(offered.Large);
+    if (!large->isEnabled() && large->isChecked())
+        standard->setChecked(true);
+}
+
+void TFrmActuatorSelection::nextFromEjector() {
+    if (!DMComm)
+        return;
+    TEjectorStep step;
+    step.StandardFlow = Named<QRadioButton>(this, "RbBiaoZhun")->isChecked();
+    step.Conditions = ConditionValues();
+    step.StandardPressure = step.Conditions.StandardPressure;
+    step.ResponseTime = Named<TSpeedButtonEx>(this, "Btnyingdashijian")->CurNum();
+    step.UseSeveral = [this] { return TFrmInfoShow::Ask(this) == TInfoShowChoice::Continue; };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TStepOutcome outcome = context_.LeaveEjectorPage(*DMComm, step, CalcOutput, session_);
+    QApplication::restoreOverrideCursor();
+    if (!passed(outcome))
+        return;
+    Named<QLineEdit>(this, "EdtSelectETCount")->setText(QString::number(context_.Input.EJ_n));
+    if (context_.ResultAfterEjector())
+        showResultPage();
+    else
+        enterValvePage(wpEJ);
+}
