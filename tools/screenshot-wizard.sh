@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts ZAVK under a virtual X display in each language, clicks New in selection
 # mode and in calculation mode as a user would, and saves the wizard's first page
-# (and, selecting, the pad and tubing pages after it):
+# (and, selecting, the pad, tubing and ejector pages after it, the valve page of a
+# circuit with separate valves and the vacuum unit page of a pump circuit):
 #   tools/screenshot-wizard.sh OUTPUT_FOLDER [LANGUAGE...]
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
@@ -28,6 +29,27 @@ for language in "${languages[@]}"; do
         xdotool mousemove 665 691 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-tubing-$language.png'
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/wizard-ejector-$language.png'
+        # An ejector with separate valves (second row of the system grid): its valve page.
+        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
+        sleep 1
+        xdotool mousemove 90 201 click 1 mousemove 803 691 click 1
+        sleep 1
+        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
+        sleep 1
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/wizard-valves-$language.png'
+        # A vacuum pump with a vacuum unit (third row): the unit page.
+        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
+        sleep 1
+        xdotool mousemove 90 229 click 1 mousemove 803 691 click 1
+        sleep 1
+        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/wizard-unit-$language.png'
         xdotool mousemove 940 691 click 1 mousemove 878 174 click 1 mousemove 878 244 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-calculation-$language.png'
@@ -36,5 +58,8 @@ for language in "${languages[@]}"; do
     echo "$out/wizard-selection-$language.png"
     echo "$out/wizard-pad-$language.png"
     echo "$out/wizard-tubing-$language.png"
+    echo "$out/wizard-ejector-$language.png"
+    echo "$out/wizard-valves-$language.png"
+    echo "$out/wizard-unit-$language.png"
     echo "$out/wizard-calculation-$language.png"
 done
