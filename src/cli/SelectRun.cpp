@@ -83,6 +83,7 @@ private:
     TSelectOutcome& out_;
     TConditionValues values_;
     double time_ = 0, safety_ = 0, vacuum_ = 0, pads_ = 0;
+    bool standardFlow_ = true; // the flow type radio
 };
 
 bool TSelection::value(const TInput& input, const std::optional<double>& given, double& held) {
@@ -133,6 +134,7 @@ bool TSelection::conditions() {
     control("Rbhuangchong_no.Checked", !r_.Buffer);
     control("Rbzidong.Checked", r_.Automatic);
     control("Rbzhiding.Checked", !r_.Automatic);
+    standardFlow_ = r_.StandardFlow;
     // The standard pressure radios start on 0.5 MPa; the ejector page may change them.
     values_.StandardPressure = 0.5;
     pressureControls();
@@ -149,11 +151,9 @@ bool TSelection::choose(const QList<TListRow>& rows, const std::optional<QString
                         const char* option, const char* list, const char* grid, QString& chosen) {
     const QString gridKey = QLatin1String(grid);
     out_.Controls.insert(gridKey + QStringLiteral(".RowCount"), int(rows.size()));
-    if (rows.isEmpty()) {
-        out_.StopKey = QString();
-        out_.StopText = QStringLiteral("the %1 list has no rows").arg(QLatin1String(list));
-        return false;
-    }
+    // An empty list chooses nothing; the page's step then says what is missing.
+    if (rows.isEmpty() && !named)
+        return true;
     for (int row = 0; row < rows.size(); ++row) {
         if (named ? rows[row].Key.compare(*named, Qt::CaseInsensitive) != 0 : row > 0)
             continue;
@@ -219,13 +219,13 @@ bool TSelection::ejectorPage() {
                 "ejector series", "SgEJSeries", c_.Input.EJ_Series_ID))
         return false;
     TEjectorStep step;
-    step.StandardFlow = r_.StandardFlow;
+    standardFlow_ = r_.StandardFlow;
     if (!c_.UnitVariant()) {
         // The radios a series offers; the lowest pressure is checked.
         const TStandardPressures offered = c_.UpdateStandardPressureChoices(db_);
-        if (!(r_.StandardFlow ? offered.Standard : offered.Large))
-            return problem(QStringLiteral("--flow %1 is not offered by the series %2")
-                               .arg(r_.StandardFlow ? "S" : "L", c_.Input.EJ_Series_ID));
+        // A large flow the series lacks falls back to the standard flow, as its
+        // radio does when it is disabled.
+        standardFlow_ = r_.StandardFlow || !offered.Large;
         const int lowest = offered.Lowest();
         values_.StandardPressure = lowest < 0 ? 0.35 : pressures[lowest];
         if (r_.Supply) {
@@ -238,6 +238,7 @@ bool TSelection::ejectorPage() {
             values_.StandardPressure = pressures[index];
         }
     }
+    step.StandardFlow = standardFlow_;
     step.StandardPressure = values_.StandardPressure;
     pressureControls();
     step.UseSeveral = [] { return true; }; // the answer that goes on
@@ -280,8 +281,7 @@ bool TSelection::valvePage() {
          c_.Input.VA_Jieliu_Series_ID, shown.Throttle},
     };
     for (const TList& list : pages) {
-        // An empty switching valve list is shown and leaves the circuit without one.
-        if (list.Shown && !(list.Rows.isEmpty() && !list.Named) &&
+        if (list.Shown &&
             !choose(list.Rows, list.Named, list.Option, list.Name, list.Grid, list.Series))
             return false;
     }
@@ -318,8 +318,8 @@ void TSelection::pressureControls() {
     for (int index = 0; index < 4; ++index)
         control(radios[index],
                 std::fabs(values_.StandardPressure - StandardPressures[index]) < 1e-9);
-    control("RbBiaoZhun.Checked", r_.StandardFlow);
-    control("RbDaLiuLiang.Checked", !r_.StandardFlow);
+    control("RbBiaoZhun.Checked", standardFlow_);
+    control("RbDaLiuLiang.Checked", !standardFlow_);
 }
 
 // The system grid's row and the option radios as the circuit sets them.

@@ -31,8 +31,9 @@ QList<TListRow> TWizardContext::BuildEJSeriesList(TDMComm& db, bool standardFlow
         row.Id = SeriesTextKey(row.Id, row.Key, UnitVariant());
         EJSeriesList.append(row.Key);
     }
-    if (!RestoredFromHistory && !EJSeriesList.isEmpty())
-        Input.EJ_Series_ID = EJSeriesList.first();
+    // An empty list leaves no series of an earlier visit to be taken.
+    if (!RestoredFromHistory)
+        Input.EJ_Series_ID = EJSeriesList.value(0);
     return rows;
 }
 

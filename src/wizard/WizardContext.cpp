@@ -161,7 +161,7 @@ TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
     PadCount = step.Pads;
     Input.PT_ID = step.ModelId;
     if (!IsIntegerText(Input.PT_ID))
-        return {false, QStringLiteral("MSGPLEASEINPUTMODELNO")}; // an empty model list
+        return {false, QStringLiteral("MSGNOPADMODEL")}; // an empty model list
     PadArea = db.GetPadArea(Input.PT_ID);
     PadVacuum = step.Automatic ? EnteredVacuum
                                : RequiredVacuum(step.Mass, 9.8, PadArea, step.Safety, step.Pads);

@@ -227,7 +227,7 @@ private slots:
         QTest::newRow("specified, pump too weak")
             << 3 << false << 0.0 << "308" << -40.0 << false << "MSG003";
         QTest::newRow("no model") << 0 << true << 60.0 << "" << 0.0 << false
-                                  << "MSGPLEASEINPUTMODELNO";
+                                  << "MSGNOPADMODEL";
     }
     void leavingThePadPage() {
         QFETCH(int, row);
