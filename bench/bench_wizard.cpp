@@ -1,7 +1,8 @@
 // The wizard as the user meets it: opening it from the start page (creation until
-// page 0 is shown), a click on a circuit option, and a changed condition. Each
-// should be quick enough not to be noticed: under 100 ms to open, under one
-// frame (16 ms) for a click.
+// page 0 is shown), a click on a circuit option, a changed condition, and every
+// Next button of a selection (the vacuum unit search included). Each should be
+// quick enough not to be noticed: under 100 ms to open, under one frame (16 ms)
+// for a click.
 #include "TestSupport.h"
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
@@ -12,6 +13,7 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QtTest>
 
 class BenchWizard : public QObject {
@@ -64,6 +66,46 @@ private slots:
         QBENCHMARK {
             mass->setEditText(QString::number(1 + (++step % 9)));
         }
+    }
+
+    // The page's Next button, the pages before it passed with their own; each
+    // round shows the page again and clicks.
+    void nextButtons_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("next");
+        const QStringList toPad{"SkbNext_huilu"};
+        const QStringList toTube{"SkbNext_huilu", "SkbNext_PT"};
+        const QStringList toEjector{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube"};
+        QTest::newRow("conditions") << 0 << QStringList() << "SkbNext_huilu";
+        QTest::newRow("pad, ejector candidates") << 0 << toPad << "SkbNext_PT";
+        QTest::newRow("pad, pump") << 3 << toPad << "SkbNext_PT";
+        QTest::newRow("tubing to ejectors") << 0 << toTube << "SkbNext_Tube";
+        QTest::newRow("tubing to valves") << 3 << toTube << "SkbNext_Tube";
+        QTest::newRow("ejector to result") << 0 << toEjector << "SkbNext_EJ";
+        QTest::newRow("ejector to valves") << 1 << toEjector << "SkbNext_EJ";
+        QTest::newRow("vacuum unit search") << 2 << toEjector << "SkbNext_EJ";
+        QTest::newRow("valves to result")
+            << 1 << toEjector + QStringList{"SkbNext_EJ"} << "SkbNext_VA";
+    }
+    void nextButtons() {
+        QFETCH(int, row);
+        QFETCH(QStringList, before);
+        QFETCH(QString, next);
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
+        TFrmActuatorSelection* wizard = FrmMainShell->WorkForm();
+        wizard->SelectCircuitRow(row);
+        auto click = [wizard](const QString& name) {
+            return wizard->findChild<TSkinButton*>(name)->Click();
+        };
+        for (const QString& name : before)
+            QVERIFY(click(name));
+        const int page = wizard->Pages()->currentIndex();
+        QBENCHMARK {
+            wizard->ShowPage(page);
+            QVERIFY(click(next));
+        }
+        QVERIFY(wizard->Pages()->currentIndex() != page);
     }
 
 private:

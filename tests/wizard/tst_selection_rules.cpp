@@ -226,8 +226,7 @@ private slots:
         QTest::newRow("pump too weak") << 2 << true << 60.0 << "308" << -50.0 << false << "MSG004";
         QTest::newRow("specified, pump too weak")
             << 3 << false << 0.0 << "308" << -40.0 << false << "MSG003";
-        QTest::newRow("no model") << 0 << true << 60.0 << "" << 0.0 << false
-                                  << "MSGNOPADMODEL";
+        QTest::newRow("no model") << 0 << true << 60.0 << "" << 0.0 << false << "MSGNOPADMODEL";
     }
     void leavingThePadPage() {
         QFETCH(int, row);

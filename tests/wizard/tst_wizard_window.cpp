@@ -5,6 +5,7 @@
 #include "controls/SpeedButtonEx.h"
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
+#include "results/HistoryWriter.h"
 #include "settings/BaseClass.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
@@ -12,6 +13,8 @@
 #include "wizard/FrmActuatorSelection.h"
 
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -278,6 +281,46 @@ private slots:
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpEJ));
         QVERIFY(!run.wizard->Context().Input.Tube_ID.isEmpty());
         QVERIFY(run.wizard->Context().Tube_QMax > 0);
+    }
+
+    // Through every page by clicks to the result, and the command line's run of
+    // the same inputs: the same products and the same calculation record.
+    void fullSelectionMatchesTheCommandLine_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<QStringList>("nexts");
+        QTest::newRow("ejector") << 0 << "1"
+                                 << QStringList{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube",
+                                                "SkbNext_EJ"};
+        QTest::newRow("ejector, valves") << 1 << "3"
+                                         << QStringList{"SkbNext_huilu", "SkbNext_PT",
+                                                        "SkbNext_Tube", "SkbNext_EJ", "SkbNext_VA"};
+        QTest::newRow("vacuum unit")
+            << 2 << "6" << QStringList{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"};
+        QTest::newRow("pump, valves")
+            << 3 << "7" << QStringList{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_VA"};
+    }
+    void fullSelectionMatchesTheCommandLine() {
+        QFETCH(int, row);
+        QFETCH(QString, circuit);
+        QFETCH(QStringList, nexts);
+        CalcInput = TCalcInput{}; // as in a program just started
+        WizardRun run{TOperateType::otSelect};
+        run.selectRow(row);
+        for (const QString& next : nexts)
+            QVERIFY2(run.click(qPrintable(next)), qPrintable(next));
+        QVERIFY2(run.messages.texts().isEmpty(), qPrintable(run.messages.texts().join('|')));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
+
+        const Run cli = RunProgram(ZAVK_PROGRAM_DIR "/zavk-cli",
+                                   {"select", "--json", "--db", run.folder.file("Data/MORELDB.db"),
+                                    "--region", "0", "--circuit", circuit, "--mass", "0.1"});
+        QCOMPARE(cli.exitCode, 0);
+        const QJsonObject selected = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+        const QJsonObject record = selected.value("CalcInput").toObject();
+        for (const auto& [name, value] : CalcInputFields(run.wizard->Context().Input))
+            QVERIFY2(QJsonValue::fromVariant(value) == record.value(name), qPrintable(name));
+        QCOMPARE(selected.value("Tube_QMax").toDouble(), run.wizard->Context().Tube_QMax);
     }
 };
 
