@@ -74,24 +74,28 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("response"); // typed before the click; empty: as it is
         const QStringList toPad{"SkbNext_huilu"};
         const QStringList toTube{"SkbNext_huilu", "SkbNext_PT"};
         const QStringList toEjector{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube"};
-        QTest::newRow("conditions") << 0 << QStringList() << "SkbNext_huilu";
-        QTest::newRow("pad, ejector candidates") << 0 << toPad << "SkbNext_PT";
-        QTest::newRow("pad, pump") << 3 << toPad << "SkbNext_PT";
-        QTest::newRow("tubing to ejectors") << 0 << toTube << "SkbNext_Tube";
-        QTest::newRow("tubing to valves") << 3 << toTube << "SkbNext_Tube";
-        QTest::newRow("ejector to result") << 0 << toEjector << "SkbNext_EJ";
-        QTest::newRow("ejector to valves") << 1 << toEjector << "SkbNext_EJ";
-        QTest::newRow("vacuum unit search") << 2 << toEjector << "SkbNext_EJ";
+        QTest::newRow("conditions") << 0 << QStringList() << "SkbNext_huilu" << QString();
+        QTest::newRow("pad, ejector candidates") << 0 << toPad << "SkbNext_PT" << QString();
+        QTest::newRow("pad, pump") << 3 << toPad << "SkbNext_PT" << QString();
+        QTest::newRow("tubing to ejectors") << 0 << toTube << "SkbNext_Tube" << QString();
+        QTest::newRow("tubing to valves") << 3 << toTube << "SkbNext_Tube" << QString();
+        QTest::newRow("ejector to result") << 0 << toEjector << "SkbNext_EJ" << QString();
+        QTest::newRow("ejector to valves") << 1 << toEjector << "SkbNext_EJ" << QString();
+        QTest::newRow("vacuum unit search") << 2 << toEjector << "SkbNext_EJ" << QString();
+        QTest::newRow("vacuum unit search, none fast enough") << 2 << toEjector << "SkbNext_EJ"
+                                                              << "0.01";
         QTest::newRow("valves to result")
-            << 1 << toEjector + QStringList{"SkbNext_EJ"} << "SkbNext_VA";
+            << 1 << toEjector + QStringList{"SkbNext_EJ"} << "SkbNext_VA" << QString();
     }
     void nextButtons() {
         QFETCH(int, row);
         QFETCH(QStringList, before);
         QFETCH(QString, next);
+        QFETCH(QString, response);
         QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
         TFrmActuatorSelection* wizard = FrmMainShell->WorkForm();
         wizard->SelectCircuitRow(row);
@@ -101,11 +105,13 @@ private slots:
         for (const QString& name : before)
             QVERIFY(click(name));
         const int page = wizard->Pages()->currentIndex();
+        if (!response.isEmpty())
+            wizard->findChild<QComboBox*>("Cbyingdashijian")->setEditText(response);
         QBENCHMARK {
             wizard->ShowPage(page);
             QVERIFY(click(next));
         }
-        QVERIFY(wizard->Pages()->currentIndex() != page);
+        QVERIFY(wizard->Pages()->currentIndex() != page || !response.isEmpty());
     }
 
 private:
