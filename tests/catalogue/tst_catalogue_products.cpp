@@ -2,10 +2,11 @@
 // with each other and with physics, every region can select a complete circuit,
 // and harder conditions run out of products with the wizard's messages.
 #include "TestSupport.h"
-#include "WizardProbe.h"
+#include "cli/SelectRun.h"
 #include "core/CatalogueConstants.h"
 #include "core/DMComm.h"
 #include "lang/XMLLan.h"
+#include "units/UnitManager.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -13,9 +14,59 @@
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(WizardConditions)
-
 namespace {
+
+// The conditions of a selection run, in calculation units.
+struct WizardConditions {
+    QString circuit = QStringLiteral("1");
+    int region = 0;
+    double mass = 10; // kg
+    double safetyFactor = 4;
+    int pads = 4;
+    double vacuum = 60;           // kPa, magnitude
+    double tubeLength = 1;        // m
+    double responseTime = 1;      // s
+    double leakage = 0.1;         // L/min (ANR) per pad
+    double pumpVacuum = 90;       // kPa, magnitude
+    double releasePressure = 0.5; // MPa
+    bool buffer = true;
+    bool automaticPad = true;
+};
+
+struct WizardOutcome {
+    QString failure;      // empty when the result was calculated; else the stop or problem
+    QStringList products; // "kind=model" in step order
+};
+
+// The wizard's selection from the first page to the calculated result.
+WizardOutcome RunWizardSteps(TDMComm& db, const WizardConditions& c) {
+    TSelectRequest r;
+    r.Circuit = c.circuit;
+    r.Region = c.region;
+    r.Mass = c.mass;
+    r.Safety = c.safetyFactor;
+    r.Pads = c.pads;
+    r.Vacuum = c.vacuum;
+    r.Length = c.tubeLength;
+    r.Time = c.responseTime;
+    r.Leakage = c.leakage;
+    r.Pump = c.pumpVacuum;
+    r.ReleasePressure = c.releasePressure;
+    r.Buffer = c.buffer;
+    r.Automatic = c.automaticPad;
+    const TUnitManager units(db, 1033);
+    TCalcInput input;
+    TWizardContext context(input);
+    const TSelectOutcome run = RunSelection(db, units, r, context);
+    WizardOutcome outcome;
+    for (const TChosenProduct& product : run.Products)
+        outcome.products << product.Kind + '=' + product.Name;
+    if (run.StopKey)
+        outcome.failure = run.StopKey->isEmpty() ? run.StopText : *run.StopKey;
+    else if (!run.Problem.isEmpty())
+        outcome.failure = run.Problem;
+    return outcome;
+}
 
 const QStringList ProductTables = {"M_PT", "M_Tube", "M_EJ", "M_VA", "M_SPECON"};
 const QStringList Regions = {"ASIA", "EUROPE", "SOUTHAMERICA", "NORTHAMERICA"};
@@ -23,6 +74,8 @@ const QStringList Circuits = {"1", "2", "3", "4",  "3b", "4b", "5",
                               "6", "7", "8", "7b", "8b", "9",  "9b"};
 
 } // namespace
+
+Q_DECLARE_METATYPE(WizardConditions)
 
 class TestCatalogueProducts : public QObject {
     Q_OBJECT
