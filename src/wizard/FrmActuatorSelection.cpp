@@ -175,6 +175,21 @@ QWidget* TFrmActuatorSelection::navigationRow(QWidget* page, const QStringList& 
     return row;
 }
 
+void TFrmActuatorSelection::layOutSeriesPage(QWidget* page, QVBoxLayout* left, const char* diagram,
+                                             const char* picture, const QStringList& buttons) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(WizardPicture(diagram, DiagramSize, page));
+    right->addWidget(WizardPicture(picture, SeriesPictureSize, page, false));
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(columns, 1);
+    layout->addWidget(navigationRow(page, buttons));
+}
+
 void TFrmActuatorSelection::applyLanguage() {
     if (BaseClass && BaseClass->Lan)
         ApplyToWizard(*BaseClass->Lan, this, ShowHint);

@@ -62,6 +62,10 @@ private:
     QWidget* buildConditions(QWidget* parent);
     QWidget* buildEquipmentPanel(QWidget* parent);
     QWidget* navigationRow(QWidget* page, const QStringList& names);
+    // A series page: the left column beside the circuit diagram and the series
+    // picture, the navigation buttons below.
+    void layOutSeriesPage(QWidget* page, QVBoxLayout* left, const char* diagram,
+                          const char* picture, const QStringList& buttons);
     void bindInputs();
     void connectHandlers();
     void connectEquipmentPanel();

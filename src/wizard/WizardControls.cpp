@@ -6,9 +6,12 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -97,4 +100,25 @@ TModelRow AddModelRow(QGridLayout* grid, const char* label, const QString& text,
     grid->addWidget(row.Model, line, 1);
     grid->addWidget(row.Choose, line, 2);
     return row;
+}
+
+QGroupBox* WizardRadioGroup(const char* name, const QString& title,
+                            std::initializer_list<std::pair<const char*, const char*>> radios,
+                            QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    auto* row = new QHBoxLayout(group);
+    for (const auto& [radio, text] : radios)
+        row->addWidget(WizardRadio(radio, QLatin1String(text), group));
+    row->addStretch();
+    return group;
+}
+
+QPlainTextEdit* SeriesNote(const char* name, QWidget* parent, bool underList) {
+    auto* note = new QPlainTextEdit(parent);
+    note->setObjectName(QLatin1String(name));
+    note->setReadOnly(true);
+    if (underList)
+        note->setMaximumHeight(100); // four lines: the list keeps the height
+    return note;
 }

@@ -4,9 +4,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 class QComboBox;
+class QGroupBox;
+class QPlainTextEdit;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -33,6 +37,12 @@ std::optional<double> NumberIn(const QComboBox* box);
 // A label; hinted labels (tag 1) take their hint from the language file.
 QLabel* WizardLabel(const char* name, const QString& text, QWidget* parent, bool hinted = true);
 QRadioButton* WizardRadio(const char* name, const QString& text, QWidget* parent);
+// Radios in a row in a titled group, each given by its name and text.
+QGroupBox* WizardRadioGroup(const char* name, const QString& title,
+                            std::initializer_list<std::pair<const char*, const char*>> radios,
+                            QWidget* parent);
+// The read-only memo that shows a series' note; under a list it is kept low.
+QPlainTextEdit* SeriesNote(const char* name, QWidget* parent, bool underList = false);
 TSkinButton* WizardButton(const char* name, const QString& caption, QWidget* parent);
 
 // One row of a value grid: label, editable drop-down box and unit button.

@@ -25,18 +25,6 @@ namespace {
 
 const char* const PressureRadios[] = {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"};
 
-QGroupBox* radioGroup(const char* name, const QString& title,
-                      std::initializer_list<const char*> radios, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    auto* row = new QHBoxLayout(group);
-    row->setContentsMargins(8, 2, 8, 2);
-    for (const char* radio : radios)
-        row->addWidget(WizardRadio(radio, QString(), group));
-    row->addStretch();
-    return group;
-}
-
 } // namespace
 
 QWidget* TFrmActuatorSelection::buildEjectorPage() {
@@ -47,36 +35,23 @@ QWidget* TFrmActuatorSelection::buildEjectorPage() {
     auto* inputRows = new QVBoxLayout(input);
     inputRows->setContentsMargins(0, 0, 0, 0);
     inputRows->addWidget(
-        radioGroup("GbEJType", "Ejector type", {"RbBiaoZhun", "RbDaLiuLiang"}, input));
-    QGroupBox* pressures =
-        radioGroup("GbBiaoZhunYaLI", "Standard supply pressure",
-                   {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"}, input);
-    inputRows->addWidget(pressures);
+        WizardRadioGroup("GbEJType", "Ejector type",
+                         {{"RbBiaoZhun", "Standard flow"}, {"RbDaLiuLiang", "Large flow"}}, input));
+    inputRows->addWidget(WizardRadioGroup(
+        "GbBiaoZhunYaLI", "Standard supply pressure",
+        {{"RbGyyldot35", ""}, {"RbGyyldot4", ""}, {"RbGyyldot45", ""}, {"RbGyyldot5", ""}}, input));
     Named<QRadioButton>(input, "RbBiaoZhun")->setChecked(true);
     for (const char* radio : PressureRadios)
         Named<QRadioButton>(input, radio)->setEnabled(false);
     Named<QRadioButton>(input, "RbGyyldot5")->setChecked(true);
 
-    auto* note = new QPlainTextEdit(page);
-    note->setObjectName(QStringLiteral("MemEJnote"));
-    note->setReadOnly(true);
-    note->setMaximumHeight(90);
     auto* left = new QVBoxLayout;
     left->addWidget(WizardLabel("LblEJxilie", "Ejector series", page, false));
     left->addWidget(WizardListGrid("SgEJSeries", 1, page), 1);
-    left->addWidget(note);
+    left->addWidget(SeriesNote("MemEJnote", page, true));
     left->addWidget(input);
-    auto* right = new QVBoxLayout;
-    right->addWidget(WizardPicture("Image12", DiagramSize, page));
-    right->addWidget(WizardPicture("ImgEJSeriesPIC", SeriesPictureSize, page, false));
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(columns, 1);
-    layout->addWidget(navigationRow(page, {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"}));
+    layOutSeriesPage(page, left, "Image12", "ImgEJSeriesPIC",
+                     {"SkbNext_EJ", "SkbReturn_EJ", "SkbCancel_EJ"});
     return page;
 }
 

@@ -27,29 +27,15 @@
 
 #include <cmath>
 
-namespace {
-
-QGroupBox* radioGroup(const char* name, QWidget* parent, const char* first, const char* firstText,
-                      const char* second, const char* secondText) {
-    auto* group = new QGroupBox(parent);
-    group->setObjectName(QLatin1String(name));
-    auto* layout = new QHBoxLayout(group);
-    layout->addWidget(WizardRadio(first, QLatin1String(firstText), group));
-    layout->addWidget(WizardRadio(second, QLatin1String(secondText), group));
-    layout->addStretch();
-    return group;
-}
-
-} // namespace
-
 QWidget* TFrmActuatorSelection::buildPadPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("PT"));
     auto* conditions = new QVBoxLayout;
-    conditions->addWidget(
-        radioGroup("Gbxdxingshi", page, "Rbzidong", "Automatic", "Rbzhiding", "Specified"));
-    conditions->addWidget(radioGroup("GbHuanchong", page, "Rbhuangchong_yes", "With buffer",
-                                     "Rbhuangchong_no", "Without buffer"));
+    conditions->addWidget(WizardRadioGroup(
+        "Gbxdxingshi", QString(), {{"Rbzidong", "Automatic"}, {"Rbzhiding", "Specified"}}, page));
+    conditions->addWidget(WizardRadioGroup(
+        "GbHuanchong", QString(),
+        {{"Rbhuangchong_yes", "With buffer"}, {"Rbhuangchong_no", "Without buffer"}}, page));
     auto* inputs = new QGroupBox(page);
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(8, 4, 8, 4);
@@ -84,10 +70,7 @@ QWidget* TFrmActuatorSelection::buildPadPage() {
     models->setColumnWidth(0, 110);
     lists->addWidget(series, 1, 0);
     lists->addWidget(models, 1, 1);
-    auto* note = new QPlainTextEdit(page);
-    note->setObjectName(QStringLiteral("Memxipannote"));
-    note->setReadOnly(true);
-    lists->addWidget(note, 1, 2);
+    lists->addWidget(SeriesNote("Memxipannote", page), 1, 2);
     QLabel* picture = WizardPicture("ImgPTSeriesPIC", SeriesPictureSize, page, false);
     lists->addWidget(picture, 1, 3);
     lists->setColumnStretch(2, 1);

@@ -27,29 +27,13 @@ QWidget* TFrmActuatorSelection::buildTubePage() {
     AddValueRow(grid, "LblTubeLength", "Tubing length", "CbTubeLength", "BtnTubeLength", length);
     grid->setColumnStretch(3, 1);
 
-    QTableWidget* series = WizardListGrid("SgTubeSeries", 1, page);
-    auto* note = new QPlainTextEdit(page);
-    note->setObjectName(QStringLiteral("MemTubenote"));
-    note->setReadOnly(true);
-    QLabel* picture = WizardPicture("ImgTubeSeriesPIC", SeriesPictureSize, page, false);
-
     auto* left = new QVBoxLayout;
     left->addWidget(length);
     left->addWidget(WizardLabel("LblTubeSeries", "Tubing series", page, false));
-    left->addWidget(series, 1);
-    left->addWidget(note);
-    QLabel* diagram = WizardPicture("Image11", DiagramSize, page);
-    auto* right = new QVBoxLayout;
-    right->addWidget(diagram);
-    right->addWidget(picture);
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(columns, 1);
-    layout->addWidget(navigationRow(page, {"SkbNext_Tube", "SkbReturn_Tube", "SkbCancel_Tube"}));
+    left->addWidget(WizardListGrid("SgTubeSeries", 1, page), 1);
+    left->addWidget(SeriesNote("MemTubenote", page, true));
+    layOutSeriesPage(page, left, "Image11", "ImgTubeSeriesPIC",
+                     {"SkbNext_Tube", "SkbReturn_Tube", "SkbCancel_Tube"});
     return page;
 }
 

@@ -47,22 +47,9 @@ QWidget* TFrmActuatorSelection::buildValvePage() {
         rows->addWidget(WizardListGrid(list.Grid, 1, panel), 1);
         left->addWidget(panel, 1); // the lists shown share the column equally
     }
-    auto* note = new QPlainTextEdit(page);
-    note->setObjectName(QStringLiteral("MemVAnote"));
-    note->setReadOnly(true);
-    note->setMaximumHeight(90);
-    left->addWidget(note);
-    auto* right = new QVBoxLayout;
-    right->addWidget(WizardPicture("Image13", DiagramSize, page));
-    right->addWidget(WizardPicture("ImgVASeriesPIC", SeriesPictureSize, page, false));
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(columns, 1);
-    layout->addWidget(navigationRow(page, {"SkbNext_VA", "SkbReturn_VA", "SkbCancel_VA"}));
+    left->addWidget(SeriesNote("MemVAnote", page, true));
+    layOutSeriesPage(page, left, "Image13", "ImgVASeriesPIC",
+                     {"SkbNext_VA", "SkbReturn_VA", "SkbCancel_VA"});
     return page;
 }
 
