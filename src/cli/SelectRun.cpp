@@ -193,8 +193,8 @@ bool TSelection::padPage() {
     TPadStep step{r_.Automatic, values_.Mass,      safety_,        int(pads_),
                   QString(),    values_.PumpLevel, values_.Leakage};
     // An empty model list goes on to the step, which refuses it with its message.
-    if (!pads.isEmpty() && !choose(pads, r_.Automatic ? std::nullopt : r_.Pad, "--pad", "pad",
-                                   "SgPThinban", step.ModelId))
+    if (!choose(pads, r_.Automatic ? std::nullopt : r_.Pad, "--pad", "pad", "SgPThinban",
+                step.ModelId))
         return false;
     if (!stop(c_.LeavePadPage(db_, step), "pad"))
         return false;
@@ -214,7 +214,6 @@ bool TSelection::tubePage() {
 }
 
 bool TSelection::ejectorPage() {
-    const double* pressures = StandardPressures;
     if (!choose(c_.BuildEJSeriesList(db_, r_.StandardFlow), r_.EjectorSeries, "--ejector-series",
                 "ejector series", "SgEJSeries", c_.Input.EJ_Series_ID))
         return false;
@@ -227,15 +226,15 @@ bool TSelection::ejectorPage() {
         // radio does when it is disabled.
         standardFlow_ = r_.StandardFlow || !offered.Large;
         const int lowest = offered.Lowest();
-        values_.StandardPressure = lowest < 0 ? 0.35 : pressures[lowest];
+        values_.StandardPressure = lowest < 0 ? 0.35 : StandardPressures[lowest];
         if (r_.Supply) {
             int index = 0;
-            while (index < 4 && std::fabs(pressures[index] - *r_.Supply) > 1e-9)
+            while (index < 4 && std::fabs(StandardPressures[index] - *r_.Supply) > 1e-9)
                 ++index;
             if (index == 4 || !offered.Offered[index])
                 return problem(QStringLiteral("--supply %1 is not offered by the series %2")
                                    .arg(GeneralText(*r_.Supply), c_.Input.EJ_Series_ID));
-            values_.StandardPressure = pressures[index];
+            values_.StandardPressure = StandardPressures[index];
         }
     }
     step.StandardFlow = standardFlow_;
@@ -249,9 +248,8 @@ bool TSelection::ejectorPage() {
     if (c_.UnitVariant())
         addProduct("vacuum unit", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, QStringLiteral("M_EJ"));
     else
-        // Without a release valve the ejector goes by its other model name.
         addProduct("ejector", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, QStringLiteral("M_EJ"),
-                   c_.Input.EJ_n, c_.Input.CircuitNum == QLatin1String("2") ? "M_Name1" : "M_Name");
+                   c_.Input.EJ_n, c_.EjectorNameColumn());
     return true;
 }
 

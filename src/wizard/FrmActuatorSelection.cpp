@@ -285,11 +285,10 @@ void TFrmActuatorSelection::showResultPage() {
     ShowPage(wpResult);
 }
 
-// The ejector or unit as the product list names it: without a release valve
-// the ejector goes by its other model name.
+// The ejector or unit as the product list names it.
 QString TFrmActuatorSelection::ejectorModelName() const {
     const QString& id = context_.Input.EJ_ID;
-    const QString column = context_.Input.CircuitNum == QLatin1String("2") ? "M_Name1" : "M_Name";
+    const QString column = QLatin1String(context_.EjectorNameColumn());
     QString name;
     if (DMComm && IsIntegerText(id) &&
         DMComm->OpenSQL("SELECT " + column + " FROM M_EJ WHERE ID=" + id) &&
