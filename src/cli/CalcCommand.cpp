@@ -9,6 +9,7 @@
 #include "core/FileAccess.h"
 #include "core/Globals.h"
 #include "results/HistoryFile.h"
+#include "results/ResultFigures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,48 +81,18 @@ public:
     }
 
     bool calculate(TCalcReport& result, QString& error) {
-        if (!productsExist(result, error))
-            return false;
         const TCalcInput& input = result.History.Input;
+        if (const QString missing = MissingProduct(db_, input); !missing.isEmpty()) {
+            error = result.File.isEmpty() ? missing : result.File + QStringLiteral(": ") + missing;
+            return false;
+        }
         result.Session.Wizard.TubeQMax = result.History.TubeQMax;
         result.Status = CalcCircuit(input, result.Output, products_, result.Session);
-        result.EjectorSystem = input.System_Cat == 1 || input.System_Cat == 2;
-        result.ShownAirFlow = result.EjectorSystem ? input.EJ_n * result.Output.kongqixiaofeiliang
-                                                   : result.Output.kongqixiaofeiliang;
-        if (result.EjectorSystem)
-            result.StandardPressure = standardPressure(input.EJ_ID);
+        result.Figures = ResultFiguresOf(db_, input, result.Output);
         return true;
     }
 
 private:
-    // IDs reach SQL only after the file reader found them to be integers.
-    bool productsExist(const TCalcReport& result, QString& error) {
-        for (const THistoryProduct& product : NamedProducts(result.History.Input)) {
-            const bool opened = db_.OpenSQL(QStringLiteral("SELECT ID FROM ") + product.Table +
-                                            QStringLiteral(" WHERE ID=") + product.Id);
-            const bool found = opened && !db_.QComm.IsEmpty();
-            db_.QComm.Close();
-            if (found)
-                continue;
-            error = opened
-                        ? QStringLiteral("%1: key %2: no product %3 in table %4 of the catalogue")
-                              .arg(result.File, product.Key, product.Id, product.Table)
-                        : QStringLiteral("%1: key %2: cannot look up product %3: %4")
-                              .arg(result.File, product.Key, product.Id, db_.LastError());
-            return false;
-        }
-        return true;
-    }
-
-    double standardPressure(const QString& ejectorId) {
-        double pressure = 0;
-        if (db_.OpenSQL(QStringLiteral("SELECT Stand_Pressure FROM M_EJ WHERE ID=") + ejectorId) &&
-            !db_.QComm.IsEmpty())
-            pressure = db_.QComm.AsFloat(QStringLiteral("Stand_Pressure"));
-        db_.QComm.Close();
-        return pressure;
-    }
-
     TDMComm& db_;
     TDbProductLookup products_;
 };
@@ -147,8 +118,9 @@ QList<Figure> figures(const TCalcReport& result) {
             {"kongqixiaofeiliang", o.kongqixiaofeiliang, "air consumption of one ejector, L/min"},
             {"biyaozhenkongbengliuliang", o.biyaozhenkongbengliuliang,
              "required vacuum pump flow, L/min"},
-            {"kongqixiaofeiliang_out", result.ShownAirFlow, "air consumption shown, L/min"},
-            {"BiaoZhunYaLI_out", result.EjectorSystem ? result.StandardPressure : qQNaN(),
+            {"kongqixiaofeiliang_out", result.Figures.ShownAirFlow, "air consumption shown, L/min"},
+            {"BiaoZhunYaLI_out",
+             result.Figures.EjectorRows ? result.Figures.StandardPressure : qQNaN(),
              "standard supply pressure, MPa"},
             {"T1", d.T1, "adsorption time constant, s"},
             {"C1", d.C1, "release conductance from the supply, dm3/(s*bar)"},

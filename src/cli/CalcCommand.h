@@ -2,6 +2,7 @@
 
 #include "calc/CalcCircuit.h"
 #include "results/HistoryFile.h"
+#include "results/ResultFigures.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -22,9 +23,7 @@ struct TCalcReport {
     int Status = CalcDone;
     TCalcOutput Output;
     TCalcSession Session;
-    bool EjectorSystem = false;  // categories 1 and 2 show the ejector's figures
-    double ShownAirFlow = 0;     // air consumption as the result page shows it
-    double StandardPressure = 0; // Stand_Pressure of the ejector, MPa
+    TResultFigures Figures; // what the result page shows besides the outputs
 };
 
 // Calculates report.History after checking that every product it names exists;

@@ -1,0 +1,84 @@
+#include "results/ResultFigures.h"
+
+#include "core/DMComm.h"
+#include "core/Helpers.h"
+#include "results/HistoryFile.h"
+
+namespace {
+
+// A number column of the row with the ID; 0 when the ID is not an integer or
+// there is no row.
+double columnOf(TDMComm& db, const char* column, const char* table, const QString& id) {
+    double value = 0;
+    const QString name = QLatin1String(column);
+    if (IsIntegerText(id) &&
+        db.OpenSQL("SELECT " + name + " FROM " + QLatin1String(table) + " WHERE ID=" + id) &&
+        !db.QComm.IsEmpty())
+        value = db.QComm.AsFloat(name);
+    db.QComm.Close();
+    return value;
+}
+
+bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
+    for (const char* c : circuits) {
+        if (circuit == QLatin1String(c))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TResultFigures ResultFiguresOf(TDMComm& db, const TCalcInput& input, const TCalcOutput& output) {
+    TResultFigures f;
+    f.EjectorRows = input.System_Cat == 1 || input.System_Cat == 2;
+    f.ShownAirFlow =
+        f.EjectorRows ? input.EJ_n * output.kongqixiaofeiliang : output.kongqixiaofeiliang;
+    if (f.EjectorRows)
+        f.StandardPressure = columnOf(db, "Stand_Pressure", "M_EJ", input.EJ_ID);
+    f.NozzleDiameter = columnOf(db, "Nozzle_Diameter", "M_EJ", input.EJ_ID);
+    f.SupplyValveC = columnOf(db, "C1to2", "M_VA", input.VA_Gongying_ID);
+    return f;
+}
+
+QString MissingProduct(TDMComm& db, const TCalcInput& input) {
+    for (const THistoryProduct& product : NamedProducts(input)) {
+        if (!IsIntegerText(product.Id))
+            return QStringLiteral("key %1: product ID %2 is not a number")
+                .arg(product.Key, product.Id);
+        const bool opened = db.OpenSQL(QStringLiteral("SELECT ID FROM ") + product.Table +
+                                       QStringLiteral(" WHERE ID=") + product.Id);
+        const bool found = opened && !db.QComm.IsEmpty();
+        db.QComm.Close();
+        if (found)
+            continue;
+        return opened ? QStringLiteral("key %1: no product %2 in table %3 of the catalogue")
+                            .arg(product.Key, product.Id, product.Table)
+                      : QStringLiteral("key %1: cannot look up product %2: %3")
+                            .arg(product.Key, product.Id, db.LastError());
+    }
+    return QString();
+}
+
+QList<TEvaluationLine> EvaluateResult(double sf, int attitude, TOperateType mode,
+                                      const TCalcInput& input, const TResultFigures& f) {
+    QList<TEvaluationLine> lines;
+    if (sf <= 1)
+        lines.append({QStringLiteral("MSGCaclResult1")});
+    else if (mode == TOperateType::otCalc && sf <= 8)
+        lines.append({QStringLiteral("MSGCaclResult2_3")});
+    else if (mode == TOperateType::otSelect && attitude == 0 && sf <= 4)
+        lines.append({QStringLiteral("MSGCaclResult2_1")});
+    else if (mode == TOperateType::otSelect && attitude == 1 && sf <= 8)
+        lines.append({QStringLiteral("MSGCaclResult2_2")});
+    // A supply valve exactly as large as the nozzle asks is still reported.
+    const double d = 0.471 * f.NozzleDiameter * f.NozzleDiameter;
+    if (f.SupplyValveC > d)
+        return lines;
+    const bool ejectorValves = input.System_Cat == 2;
+    if (isOneOf(input.CircuitNum, {"3", "3b", "4", "4b", "5"}))
+        lines.append({QStringLiteral("MSGCaclResult3"), ejectorValves ? input.EJ_n * d : d, true});
+    else if (isOneOf(input.CircuitNum, {"9", "9b"}))
+        lines.append({QStringLiteral("MSGCaclResult4"), ejectorValves ? d : input.EJ_n * d, true});
+    return lines;
+}
