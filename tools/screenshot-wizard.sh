@@ -2,7 +2,8 @@
 # Starts ZAVK under a virtual X display in each language, clicks New in selection
 # mode and in calculation mode as a user would, and saves the wizard's first page
 # (and, selecting, the pad, tubing and ejector pages after it, the valve page of a
-# circuit with separate valves and the vacuum unit page of a pump circuit):
+# circuit with separate valves and the vacuum unit page of a pump circuit, and the
+# result page of each system category):
 #   tools/screenshot-wizard.sh OUTPUT_FOLDER [LANGUAGE...]
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
@@ -32,6 +33,9 @@ for language in "${languages[@]}"; do
         xdotool mousemove 665 691 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-ejector-$language.png'
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/result-1-$language.png'
         # An ejector with separate valves (second row of the system grid): its valve page.
         xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
         sleep 1
@@ -42,6 +46,9 @@ for language in "${languages[@]}"; do
         xdotool mousemove 665 691 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-valves-$language.png'
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/result-2-$language.png'
         # A vacuum pump with a vacuum unit (third row): the unit page.
         xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
         sleep 1
@@ -50,6 +57,19 @@ for language in "${languages[@]}"; do
         xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-unit-$language.png'
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/result-3-$language.png'
+        # A vacuum pump with separate valves (fourth row): through its valves to the result.
+        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
+        sleep 1
+        xdotool mousemove 90 257 click 1 mousemove 803 691 click 1
+        sleep 1
+        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
+        sleep 1
+        xdotool mousemove 665 691 click 1
+        sleep 1
+        import -window root -crop 1024x738+0+0 '$out/result-4-$language.png'
         xdotool mousemove 940 691 click 1 mousemove 878 174 click 1 mousemove 878 244 click 1
         sleep 1
         import -window root -crop 1024x738+0+0 '$out/wizard-calculation-$language.png'
@@ -61,5 +81,6 @@ for language in "${languages[@]}"; do
     echo "$out/wizard-ejector-$language.png"
     echo "$out/wizard-valves-$language.png"
     echo "$out/wizard-unit-$language.png"
+    for category in 1 2 3 4; do echo "$out/result-$category-$language.png"; done
     echo "$out/wizard-calculation-$language.png"
 done

@@ -267,6 +267,17 @@ void SetFileChooser(TFileChooser chooser) {
     fileChooser() = std::move(chooser);
 }
 
+std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& filter) {
+    if (fileChooser())
+        return fileChooser()(filter);
+    // The program asks before it replaces a file, with its own message.
+    const QString file = QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (file.isNull())
+        return std::nullopt;
+    return file;
+}
+
 std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& filter) {
     if (fileChooser())
         return fileChooser()(filter);

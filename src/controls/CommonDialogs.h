@@ -84,3 +84,6 @@ std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& filter);
 // Replaces the file-open dialog, for tests; an empty chooser restores the real one.
 using TFileChooser = std::function<std::optional<QString>(const QString& filter)>;
 void SetFileChooser(TFileChooser chooser);
+// Asks for a file name to save under; nothing when the user cancelled. The test
+// chooser above answers this too.
+std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& filter);

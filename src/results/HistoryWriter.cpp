@@ -284,6 +284,22 @@ QList<Entry> entries(const THistoryState& state) {
 
 } // namespace
 
+QStringList HistoryControlKeys() {
+    QStringList keys;
+    for (const ControlKey& control : ControlKeys) {
+        if (*control.Key)
+            keys << QLatin1String(control.Key);
+    }
+    return keys;
+}
+
+QStringList HistoryValueButtons() {
+    QStringList names;
+    for (const char* button : ValueButtons)
+        names << QLatin1String(button);
+    return names;
+}
+
 QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input) {
     QList<std::pair<QString, QVariant>> fields;
     for (const RecordField& field : RecordFields) {

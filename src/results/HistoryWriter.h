@@ -37,6 +37,11 @@ struct THistoryState {
 // a line break inside a text becomes a blank, so that no value can add a key.
 QStringList HistoryLines(const THistoryState& state, const QString& decimalSeparator);
 
+// The keys of the wizard's controls in writing order (without the empty line),
+// and the value buttons whose unit index and caption the file keeps.
+QStringList HistoryControlKeys();
+QStringList HistoryValueButtons();
+
 // The fields of the record by the name the file gives them (without "CalcInput."),
 // in the file's order, each as an int, a double or a QString.
 QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input);

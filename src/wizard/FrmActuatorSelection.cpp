@@ -101,6 +101,7 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     connectTubePage();
     connectEjectorPage();
     connectValvePage();
+    bindResultPage();
     SelectCircuitRow(0);
     progress(65);
     CbAnZhuangZiShi->setCurrentIndex(0);
@@ -275,28 +276,24 @@ void TFrmActuatorSelection::showResultPage() {
     if (!DMComm)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    TValveModels valves;
     const TStepOutcome outcome =
-        context_.CalculateSelection(*DMComm, ConditionValues(), CalcOutput, session_);
+        context_.CalculateSelection(*DMComm, ConditionValues(), CalcOutput, session_, &valves);
     QApplication::restoreOverrideCursor();
     if (!passed(outcome))
         return;
-    Named<QLineEdit>(this, "EdtSelectET")->setText(ejectorModelName());
+    Named<QLabel>(this, "LblSelectResult")->setText(languageText("LblSelectResult.Caption"));
+    fillProductList(valves);
+    Named<TSkinButton>(this, "BtnqichuResult")->SetDownIn(true);
+    showCalcOutputs(true);
+    setOutputHints(true);
     Nbsetup->Highlight(context_.ResultFlowStep());
     ShowPage(wpResult);
-}
-
-// The ejector or unit as the product list names it.
-QString TFrmActuatorSelection::ejectorModelName() const {
-    const QString& id = context_.Input.EJ_ID;
-    const QString column = QLatin1String(context_.EjectorNameColumn());
-    QString name;
-    if (DMComm && IsIntegerText(id) &&
-        DMComm->OpenSQL("SELECT " + column + " FROM M_EJ WHERE ID=" + id) &&
-        !DMComm->QComm.IsEmpty())
-        name = DMComm->QComm.AsString(column);
-    if (DMComm)
-        DMComm->QComm.Close();
-    return name;
+    if (BaseClass)
+        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
+                                   ? QStringLiteral("resultados-de-la-seleccion.html")
+                                   : QStringLiteral("9-2-7.htm");
+    enablePrintSave(true);
 }
 
 // The units the user chose in the last wizard of this mode. Without a memory yet

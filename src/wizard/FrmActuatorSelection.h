@@ -2,6 +2,7 @@
 
 #include "calc/CalcCircuit.h"
 #include "controls/ValueEntry.h"
+#include "results/HistoryWriter.h"
 #include "wizard/CatalogueRows.h"
 #include "wizard/WizardContext.h"
 
@@ -18,6 +19,8 @@ class QStackedWidget;
 class QTableWidget;
 class QVBoxLayout;
 class TFlowStrip;
+class TResultChart;
+struct TResultFigures;
 class TSkinButton;
 class TSpeedButtonEx;
 
@@ -43,6 +46,9 @@ public:
     QStackedWidget* Pages() const { return Notebook1; }
     TFlowStrip* FlowStrip() const { return Nbsetup; }
     void ShowPage(int page);
+    // The run as a history file keeps it: the record, the wizard's values, the controls.
+    THistoryState HistoryState() const;
+    const TCalcSession& Session() const { return session_; }
     // Keeps the units shown for the next wizard of this mode, while units are free.
     void SaveUnits() const;
 
@@ -122,10 +128,23 @@ private:
     void chooseValveSeries(int list, int row);
     QStringList& valveSeriesList(int list);
     QString& valveSeriesId(int list);
-    // The result of a selection: the valve models and the calculation.
+    // The result page.
     void showResultPage();
-    QString ejectorModelName() const;
     QWidget* buildResultPage();
+    QGroupBox* outputList(QWidget* parent);
+    void bindResultPage();
+    void applyChartTitles();
+    void fillProductList(const TValveModels& valves);
+    QString modelName(const char* table, const char* column, const QString& id) const;
+    void showCalcOutputs(bool reset);
+    void evaluateResult(const TResultFigures& figures);
+    void workingVacuumEdited(const QString& text);
+    void recalculate(bool initial);
+    void enablePrintSave(bool on);
+    void setOutputHints(bool initial);
+    // History files.
+    QVariant controlState(const QString& key) const;
+    void saveHistory();
     void cancel();
     QString languageText(const QString& item) const;
 
@@ -133,6 +152,7 @@ private:
     TShellHooks hooks_;
     TValueEntryContext entry_;
     TCalcSession session_;
+    TResultChart* chart_ = nullptr;
 
     TFlowStrip* Nbsetup;
     QLabel* LblTitle;

@@ -123,7 +123,6 @@ void TFrmActuatorSelection::nextFromEjector() {
     QApplication::restoreOverrideCursor();
     if (!passed(outcome))
         return;
-    Named<QLineEdit>(this, "EdtSelectETCount")->setText(QString::number(context_.Input.EJ_n));
     if (context_.ResultAfterEjector())
         showResultPage();
     else

@@ -1,0 +1,309 @@
+// Page 5 of the wizard: the result. The chart and the circuit diagram above; the
+// chosen products, the outputs with the working vacuum to recalculate with, and
+// the evaluation below.
+
+#include "wizard/FrmActuatorSelection.h"
+
+#include "calc/CalcStatus.h"
+#include "controls/CommonDialogs.h"
+#include "controls/ResultChart.h"
+#include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
+#include "core/DMComm.h"
+#include "core/DbProductLookup.h"
+#include "core/Helpers.h"
+#include "lang/XMLLan.h"
+#include "results/ResultFigures.h"
+#include "settings/BaseClass.h"
+#include "units/UnitConversion.h"
+#include "wizard/WizardControls.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The product rows: label, model field, count field.
+const char* const ProductRows[][3] = {
+    {"LblSelectPT", "EdtSelectPT", "EdtSelectPTCount"},
+    {"LblSelectTube", "EdtSelectTube", "EdtSelectTubeCount"},
+    {"LblSelectET", "EdtSelectET", "EdtSelectETCount"},
+    {"LblSelectVAGongYing", "EdtSelectVAGongYing", "EdtSelectVAGongYingCount"},
+    {"LblSelectVAPoHuai", "EdtSelectVAPoHuai", "EdtSelectVAPoHuaiCount"},
+    {"LblSelectVAQieHuan", "EdtSelectVAQieHuan", "EdtSelectVAQieHuanCount"},
+    {"LblSelectVAJieLiu", "EdtSelectVAJieLiu", "EdtSelectVAJieLiuCount"},
+};
+const char* const ProductCaptions[] = {"Suction pad",     "Tubing",        "Ejector",
+                                       "Supply valve",    "Release valve", "Switching valve",
+                                       "Release throttle"};
+
+// The output rows: label, field, unit button, parameter, English caption.
+struct TOutputRow {
+    const char* Label;
+    const char* Field;
+    const char* Button;
+    int Parameter;
+    const char* Caption;
+};
+const TOutputRow OutputRows[] = {
+    {"Lblzuidazhenkongyali_out", "Edtzuidazhenkongyali_out", "Btnzuidazhenkongyali_out", 114,
+     "Maximum vacuum"},
+    {"Lblxizhuoyingdashijian_out", "Edtxizhuoyingdashijian_out", "Btnxizhuoyingdashijian_out", 115,
+     "Adsorption response time"},
+    {"Lblpohuaiyingdashijian_out", "Edtpohuaiyingdashijian_out", "Btnpohuaiyingdashijian_out", 116,
+     "Release response time"},
+    {"Lblanquanlv_out", "Edtanquanlv_out", "Btnanquanlv_out", 1000, "Safety factor"},
+    {"LblBiaoZhunYaLI_out", "EdtBiaoZhunYaLI_out", "BtnBiaoZhunYaLI_out", 121,
+     "Standard supply pressure"},
+    {"Lblkongqixiaofeiliang_out", "Edtkongqixiaofeiliang_out", "Btnkongqixiaofeiliang_out", 117,
+     "Air consumption"},
+    {"Lblbiyaozhenkongbengliuliang_out", "Edtbiyaozhenkongbengliuliang_out",
+     "Btnbiyaozhenkongbengliuliang_out", 123, "Required vacuum pump flow"},
+};
+enum { MaxVacuumRow, AdsorptionRow, ReleaseRow, SafetyRow, PressureRow, AirRow, PumpFlowRow };
+
+QLineEdit* readOnlyField(const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    return field;
+}
+
+QGroupBox* productList(QWidget* parent) {
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QStringLiteral("GbSelectResult"));
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(2);
+    for (int row = 0; row < 7; ++row) {
+        grid->addWidget(WizardLabel(ProductRows[row][0], ProductCaptions[row], group), row, 0);
+        grid->addWidget(readOnlyField(ProductRows[row][1], group), row, 1);
+        Named<QLineEdit>(group, ProductRows[row][1])->setMinimumWidth(150);
+        QLineEdit* count = readOnlyField(ProductRows[row][2], group);
+        count->setFixedWidth(36);
+        grid->addWidget(count, row, 2);
+    }
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+} // namespace
+
+QGroupBox* TFrmActuatorSelection::outputList(QWidget* parent) {
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QStringLiteral("GbOutputs"));
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(2);
+    for (const TOutputRow& o : OutputRows) {
+        const int row = grid->rowCount();
+        grid->addWidget(WizardLabel(o.Label, QLatin1String(o.Caption), group), row, 0);
+        QLineEdit* field = readOnlyField(o.Field, group);
+        field->setFixedWidth(90);
+        field->setAlignment(Qt::AlignRight);
+        grid->addWidget(field, row, 1);
+        auto* button = new TSpeedButtonEx(group);
+        button->setObjectName(QLatin1String(o.Button));
+        grid->addWidget(button, row, 2);
+    }
+    Named<QWidget>(group, "Btnanquanlv_out")->setVisible(false);
+    const TValueRow working = AddValueRow(grid, "Lblzhenkongyl_out", "Working vacuum",
+                                          "CBzhenkongyl_out", "Btnzhenkongyl_out", group);
+    working.Box->setFixedWidth(90);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(WizardButton("Btnzaijisuan", QStringLiteral("Recalculate"), group));
+    buttons->addWidget(WizardButton("BtnqichuResult", QStringLiteral("Initial result"), group));
+    grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
+    return group;
+}
+
+QWidget* TFrmActuatorSelection::buildResultPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Result"));
+    chart_ = new TResultChart(page);
+    chart_->setMinimumSize(400, 230);
+    auto* products = new QVBoxLayout;
+    products->addWidget(WizardLabel("LblSelectResult", "Selection result", page, false));
+    products->addWidget(productList(page));
+    products->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(chart_, 1);
+    top->addLayout(products);
+
+    auto* evaluation = new QVBoxLayout;
+    evaluation->addWidget(SeriesNote("EdtCaclResultMsg", page), 1);
+    auto* note = WizardLabel("LblCircuitNote", "The actual circuit depends on the models chosen.",
+                             page, false);
+    note->setWordWrap(true);
+    evaluation->addWidget(note);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(outputList(page));
+    bottom->addLayout(evaluation, 1);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(navigationRow(
+        page, {"SkbSave_Result", "SkbPrint_Result", "SkbReturn_Result", "SkbCancel_Result"}));
+    return page;
+}
+
+void TFrmActuatorSelection::bindResultPage() {
+    for (const TOutputRow& o : OutputRows)
+        BindEditButton(entry_, o.Parameter, Named<QLineEdit>(this, o.Field),
+                       Named<TSpeedButtonEx>(this, o.Button));
+    auto* working = Named<QComboBox>(this, "CBzhenkongyl_out");
+    connect(working, &QComboBox::editTextChanged, this,
+            &TFrmActuatorSelection::workingVacuumEdited);
+    connect(Named<TSkinButton>(this, "Btnzaijisuan"), &TSkinButton::clicked, this,
+            [this] { recalculate(false); });
+    connect(Named<TSkinButton>(this, "BtnqichuResult"), &TSkinButton::clicked, this,
+            [this] { recalculate(true); });
+    connect(Named<TSkinButton>(this, "SkbSave_Result"), &TSkinButton::clicked, this,
+            &TFrmActuatorSelection::saveHistory);
+    Named<TSkinButton>(this, "SkbPrint_Result")->setEnabled(false); // with the report
+    applyChartTitles();
+}
+
+// The product list of a selection: each product's model and count.
+void TFrmActuatorSelection::fillProductList(const TValveModels& valves) {
+    for (const auto& row : ProductRows) {
+        Named<QLineEdit>(this, row[1])->clear();
+        Named<QLineEdit>(this, row[2])->clear();
+    }
+    auto show = [this](int row, const QString& model, const QString& count) {
+        Named<QLineEdit>(this, ProductRows[row][1])->setText(model);
+        Named<QLineEdit>(this, ProductRows[row][2])->setText(model.isEmpty() ? QString() : count);
+    };
+    const TCalcInput& in = context_.Input;
+    show(0, modelName("M_PT", "M_Name", in.PT_ID),
+         Named<QComboBox>(this, "Cbxipanshuliang")->currentText());
+    show(1, modelName("M_Tube", "M_Name", in.Tube_ID), QStringLiteral("1"));
+    show(3, valves.Supply, QStringLiteral("1"));
+    show(4, valves.Release, QStringLiteral("1"));
+    show(5, valves.Switching, QStringLiteral("1"));
+    show(6, valves.Throttle, QStringLiteral("1"));
+    const bool unit = in.System_Cat == 3;
+    show(2, modelName("M_EJ", context_.EjectorNameColumn(), in.EJ_ID),
+         unit ? QStringLiteral("1") : QString::number(in.EJ_n));
+}
+
+QString TFrmActuatorSelection::modelName(const char* table, const char* column,
+                                         const QString& id) const {
+    QString name;
+    const QString field = QLatin1String(column);
+    if (DMComm && IsIntegerText(id) &&
+        DMComm->OpenSQL("SELECT " + field + " FROM " + QLatin1String(table) + " WHERE ID=" + id) &&
+        !DMComm->QComm.IsEmpty())
+        name = DMComm->QComm.AsString(field);
+    if (DMComm)
+        DMComm->QComm.Close();
+    return name;
+}
+
+void TFrmActuatorSelection::applyChartTitles() {
+    chart_->SetTitles(
+        languageText("ChartSeriesRelease.Caption"), languageText("ChartSeriesAdsorption.Caption"),
+        languageText("ChartAxisTime.Caption"), languageText("ChartAxisVacuum.Caption"));
+}
+
+void TFrmActuatorSelection::showCalcOutputs(bool reset) {
+    const TCalcOutput& o = CalcOutput;
+    const TResultFigures figures =
+        DMComm ? ResultFiguresOf(*DMComm, context_.Input, o) : TResultFigures();
+    const double values[] = {
+        -o.zuidazhenkongyali,     o.xizhuoyingdashijian, o.pohuaiyingdashijian,      o.anquanlv,
+        figures.StandardPressure, figures.ShownAirFlow,  o.biyaozhenkongbengliuliang};
+    for (int row = 0; row < 7; ++row)
+        SetButtonValue(Named<TSpeedButtonEx>(this, OutputRows[row].Button), values[row]);
+    const bool noRelease = o.pohuaiyingdashijian == -1;
+    Named<TSpeedButtonEx>(this, OutputRows[ReleaseRow].Button)->setEnabled(!noRelease);
+    if (noRelease)
+        Named<QLineEdit>(this, OutputRows[ReleaseRow].Field)->clear();
+    // Categories 1 and 2 show the ejector's rows, 3 and 4 the pump flow.
+    for (int row : {PressureRow, AirRow, PumpFlowRow}) {
+        const bool shown = (row == PumpFlowRow) != figures.EjectorRows;
+        for (const char* name :
+             {OutputRows[row].Label, OutputRows[row].Field, OutputRows[row].Button})
+            Named<QWidget>(this, name)->setVisible(shown);
+    }
+    SetInputRange(entry_, 118, true, -0.99 * o.zuidazhenkongyali, 0, true);
+    if (reset) {
+        const QSignalBlocker quiet(Named<QComboBox>(this, "CBzhenkongyl_out"));
+        Named<QComboBox>(this, "CBzhenkongyl_out")->setEditText(QString());
+        Named<TSkinButton>(this, "Btnzaijisuan")->setEnabled(false);
+    }
+    chart_->SetData(session_.Chart);
+    evaluateResult(figures);
+}
+
+void TFrmActuatorSelection::evaluateResult(const TResultFigures& figures) {
+    auto* memo = Named<QPlainTextEdit>(this, "EdtCaclResultMsg");
+    const bool initial = Named<TSkinButton>(this, "BtnqichuResult")->DownIn();
+    memo->clear();
+    const std::optional<double> sf =
+        ParseNumber(Named<QLineEdit>(this, OutputRows[SafetyRow].Field)->text());
+    if ((OperateType == TOperateType::otCalc || !initial) && sf) {
+        QStringList texts;
+        for (const TEvaluationLine& line : EvaluateResult(*sf, CbAnZhuangZiShi->currentIndex(),
+                                                          OperateType, context_.Input, figures)) {
+            QString text =
+                BaseClass && BaseClass->Lan ? BaseClass->Lan->GetMessageText(line.Key) : line.Key;
+            if (line.HasValue) // the pattern's one number, nothing else is formatted
+                text.replace(QLatin1String("%g"), QString::number(line.Value, 'g', 6));
+            texts << text;
+        }
+        memo->setPlainText(texts.join('\n'));
+    }
+    memo->setVisible(!memo->toPlainText().isEmpty());
+    Named<QLabel>(this, "LblCircuitNote")->setVisible(ShowsCircuitNote(context_.Input.System_Cat));
+}
+
+void TFrmActuatorSelection::workingVacuumEdited(const QString& text) {
+    auto* box = Named<QComboBox>(this, "CBzhenkongyl_out");
+    if (!text.trimmed().isEmpty())
+        ValueChanged(entry_, box, this);
+    for (const TOutputRow& o : OutputRows)
+        Named<QLineEdit>(this, o.Field)->clear();
+    Named<TSkinButton>(this, "Btnzaijisuan")->setEnabled(true);
+    enablePrintSave(false);
+}
+
+// Another working vacuum (the axes and the theoretical curve stay), or back to
+// the initial result.
+void TFrmActuatorSelection::recalculate(bool initial) {
+    if (!DMComm)
+        return;
+    Named<TSkinButton>(this, "BtnqichuResult")->SetDownIn(initial);
+    context_.Input.zhenkongyali =
+        initial ? -1 : std::fabs(Named<TSpeedButtonEx>(this, "Btnzhenkongyl_out")->CurNum());
+    TDbProductLookup products(*DMComm);
+    const int status =
+        CalcCircuit(context_.Input, CalcOutput, products, session_, {false, initial});
+    if (!passed({status == CalcDone, CalcStatusMessageKey(status)}))
+        return;
+    showCalcOutputs(initial);
+    enablePrintSave(true);
+    setOutputHints(initial);
+}
+
+void TFrmActuatorSelection::enablePrintSave(bool on) {
+    Named<TSkinButton>(this, "SkbSave_Result")->setEnabled(on);
+}
+
+void TFrmActuatorSelection::setOutputHints(bool initial) {
+    for (const char* label :
+         {"Lblxizhuoyingdashijian_out", "Lblanquanlv_out", "Lblpohuaiyingdashijian_out"}) {
+        const QString key = QLatin1String(label) + (initial ? "" : "2") + ".Hint";
+        Named<QWidget>(this, label)->setToolTip(languageText(key));
+    }
+}
