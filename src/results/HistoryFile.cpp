@@ -70,6 +70,7 @@ public:
 
     bool has(const QString& key) const { return values_.contains(key.toLower()); }
     QString value(const QString& key) const { return values_.value(key.toLower()); }
+    const QHash<QString, QString>& values() const { return values_; }
 
 private:
     QHash<QString, QString> values_;
@@ -96,7 +97,61 @@ public:
         return readInput(calc.Input);
     }
 
+    // The whole run: the record, the wizard's values and the controls' numbers.
+    bool readRun(THistoryRun& run) {
+        if (!read(run.Calc) || !filter(QStringLiteral("EJ_Type"), run.EJ_Type) ||
+            !filter(QStringLiteral("EJ_Valve_V2"), run.EJ_Valve_V2))
+            return false;
+        const std::pair<const char*, double*> values[] = {
+            {"VA_Gongying_BiJiaoVaule", &run.VA_Gongying_BiJiaoVaule},
+            {"VA_Pohuai_BiJiaoVaule", &run.VA_Pohuai_BiJiaoVaule},
+            {"VA_Jieliu_BiJiaoVaule", &run.VA_Jieliu_BiJiaoVaule}};
+        for (const auto& [key, value] : values) {
+            if (section_.has(QLatin1String(key)) && !number(QLatin1String(key), *value))
+                return false;
+        }
+        run.Values = section_.values();
+        for (auto it = run.Values.cbegin(); it != run.Values.cend(); ++it) {
+            if (!controlNumber(it.key(), it.value()))
+                return false;
+        }
+        return true;
+    }
+
 private:
+    // An ejector filter goes into SQL: only the forms the circuit table gives.
+    bool filter(const QString& key, QString& value) {
+        value = section_.value(key);
+        if (value.isEmpty())
+            return true;
+        const bool type = key == QLatin1String("EJ_Type");
+        for (int index = 0; index < CircuitCount; ++index) {
+            const TCircuit& circuit = Circuits()[index];
+            if (value == QLatin1String(type ? circuit.EjType : circuit.EjValveV2))
+                return true;
+        }
+        return fail(
+            THistoryProblem::BadValue, key,
+            QStringLiteral("key %1: '%2' is not a value this program writes").arg(key, value));
+    }
+
+    // The controls' values that are numbers must read as numbers; texts are free.
+    bool controlNumber(const QString& key, const QString& value) {
+        static const char* const integers[] = {".itemindex", ".rowcount", ".row", ".pageindex",
+                                               ".checked"};
+        bool ok = true;
+        if (key.endsWith(QLatin1String(".curnum")))
+            ok = value.isEmpty() || HistoryNumber(value).has_value();
+        for (const char* suffix : integers) {
+            if (key.endsWith(QLatin1String(suffix)) && !value.isEmpty())
+                value.toInt(&ok);
+        }
+        if (ok)
+            return true;
+        return fail(THistoryProblem::BadNumber, key,
+                    QStringLiteral("key %1: '%2' is not a number").arg(key, value));
+    }
+
     bool checkSoftName() {
         const QString key = QStringLiteral("SoftName");
         if (!section_.has(key))
@@ -163,9 +218,9 @@ private:
         QString raw;
         if (!text(key, raw, QString()))
             return false;
-        bool ok = false;
-        value = QString(raw).replace(',', '.').toDouble(&ok);
-        if (ok && std::isfinite(value))
+        const std::optional<double> read = HistoryNumber(raw);
+        value = read.value_or(0);
+        if (read)
             return true;
         return fail(THistoryProblem::BadNumber, key,
                     QStringLiteral("key %1: '%2' is not a number").arg(key, raw));
@@ -205,6 +260,25 @@ bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THisto
                       THistoryError& error) {
     error = THistoryError();
     return Reader(content, fileName, error).read(calc);
+}
+
+std::optional<double> HistoryNumber(const QString& text) {
+    bool ok = false;
+    const double value = QString(text).replace(',', '.').toDouble(&ok);
+    if (ok && std::isfinite(value))
+        return value;
+    return std::nullopt;
+}
+
+bool ReadHistoryRun(const QString& path, THistoryRun& run, THistoryError& error) {
+    error = THistoryError();
+    if (!QFileInfo(path).exists())
+        return failUnreadable(path, QStringLiteral("no such file"), error);
+    QByteArray content;
+    QString reason;
+    if (!ReadRegularFile(path, IniFile::MaxFileSize, content, reason))
+        return failUnreadable(path, reason, error);
+    return Reader(content, path, error).readRun(run);
 }
 
 bool IsHistoryFile(const QString& path) {

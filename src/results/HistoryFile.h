@@ -4,9 +4,12 @@
 #include "core/Globals.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The part of a history file (.SEL, .CAL) that a calculation needs: the circuit
 // record, the tubing flow the wizard computed and the mode the run was saved in.
@@ -23,6 +26,7 @@ enum class THistoryProblem {
     MissingKey, // a key the calculation needs is missing or empty
     BadNumber,  // a number (or integer count) that does not parse
     BadId,      // a product ID that is not a plain integer
+    BadValue,   // an ejector filter of another form than the circuits use
 };
 
 struct THistoryError {
@@ -51,6 +55,24 @@ bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& err
 // The same on the file's bytes; fileName only names the file in messages.
 bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THistoryCalc& calc,
                       THistoryError& error);
+
+// A whole run as a history file keeps it, for reopening it in the wizard.
+struct THistoryRun {
+    THistoryCalc Calc; // the record, Tube_QMax and the mode
+    QString EJ_Type, EJ_Valve_V2;
+    double VA_Gongying_BiJiaoVaule = 0, VA_Pohuai_BiJiaoVaule = 0, VA_Jieliu_BiJiaoVaule = 0;
+    // Every key of the section in lower case with its trimmed value (the first
+    // occurrence counts); numbers among them are known to read.
+    QHash<QString, QString> Values;
+    QString value(const QString& key) const { return Values.value(key.toLower()); }
+    bool has(const QString& key) const { return Values.contains(key.toLower()); }
+};
+// Reads the run and checks everything before anything is restored: the record as
+// ReadHistoryCalc does, the ejector filters as one of the forms the circuits use,
+// and every number of the controls; the first problem is named in error.
+bool ReadHistoryRun(const QString& path, THistoryRun& run, THistoryError& error);
+// A number as history files write it, "." or "," as decimal separator.
+std::optional<double> HistoryNumber(const QString& text);
 
 // Keys of the product IDs a circuit cannot do without: the pad always, the
 // ejector or vacuum unit in categories 1 to 3, the valves and the throttle by

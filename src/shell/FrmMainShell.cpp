@@ -307,9 +307,20 @@ void TFrmMainShell::openHistory() {
         ShowKeyedMessage(QStringLiteral("MSG0032"), TMsgDlgType::mtWarning, mbOK);
         return;
     }
-    // Loading a run into the wizard arrives with the result page.
-    ShowPlainMessage(QStringLiteral("Opening history files is not available in this version "
-                                    "yet."));
+    // Read and checked whole before the wizard is touched: a file that cannot be
+    // used leaves the start page as it was.
+    THistoryRun run;
+    THistoryError error;
+    if (!ReadHistoryRun(*chosen, run, error)) {
+        ShowPlainMessage(error.Text);
+        return;
+    }
+    OperateType = run.Calc.OperateType;
+    startRun();
+    workForm_->LoadHistory(run);
+    // A calculation opens on its first page until calculation mode shows results.
+    if (OperateType == TOperateType::otSelect)
+        workForm_->ShowResult();
 }
 
 void TFrmMainShell::showSettings() {

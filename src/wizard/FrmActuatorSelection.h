@@ -2,6 +2,7 @@
 
 #include "calc/CalcCircuit.h"
 #include "controls/ValueEntry.h"
+#include "results/HistoryFile.h"
 #include "results/HistoryWriter.h"
 #include "wizard/CatalogueRows.h"
 #include "wizard/WizardContext.h"
@@ -48,6 +49,10 @@ public:
     void ShowPage(int page);
     // The run as a history file keeps it: the record, the wizard's values, the controls.
     THistoryState HistoryState() const;
+    // Restores a fresh wizard from a run read and checked whole; calculates nothing.
+    void LoadHistory(const THistoryRun& run);
+    // The result of a restored selection, calculated as the result page does.
+    void ShowResult() { showResultPage(); }
     const TCalcSession& Session() const { return session_; }
     // Keeps the units shown for the next wizard of this mode, while units are free.
     void SaveUnits() const;
@@ -144,6 +149,7 @@ private:
     void setOutputHints(bool initial);
     // History files.
     QVariant controlState(const QString& key) const;
+    void restoreControl(const QString& key, const QString& text);
     void saveHistory();
     void cancel();
     QString languageText(const QString& item) const;

@@ -6,11 +6,13 @@
 #include "controls/CommonDialogs.h"
 #include "controls/SpeedButtonEx.h"
 #include "results/HistoryWriter.h"
+#include "units/UnitManager.h"
 #include "wizard/WizardControls.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -73,4 +75,72 @@ void TFrmActuatorSelection::saveHistory() {
     QString error;
     if (!WriteHistoryFile(path, HistoryState(), &error))
         ShowPlainMessage(error);
+}
+
+// Restores a control from the text the file keeps for the key.
+void TFrmActuatorSelection::restoreControl(const QString& key, const QString& text) {
+    const QString name = key.section('.', 0, 0);
+    const QString property = key.section('.', 1);
+    QWidget* control = findChild<QWidget*>(name);
+    const double number = HistoryNumber(text).value_or(0);
+    if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+        radio->setChecked(text.toInt() != 0);
+    } else if (auto* button = qobject_cast<TSpeedButtonEx*>(control)) {
+        if (property == QLatin1String("CurNum"))
+            button->SetCurNum(number); // in calculation units, as written
+        else
+            button->SetItemIndex(text.toInt());
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+        if (property == QLatin1String("ItemIndex")) {
+            box->setCurrentIndex(text.toInt());
+        } else {
+            const QSignalBlocker quiet(box); // the button's value is restored itself
+            box->setEditText(HistoryNumber(text) ? QLocale().toString(number, 'g', 15) : text);
+        }
+    } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        field->setText(text);
+    } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
+        if (property == QLatin1String("Row") && text.toInt() < grid->rowCount())
+            grid->selectRow(text.toInt());
+    }
+}
+
+void TFrmActuatorSelection::LoadHistory(const THistoryRun& run) {
+    context_.EJ_Type = run.EJ_Type;
+    context_.EJ_Valve_V2 = run.EJ_Valve_V2;
+    context_.Tube_QMax = run.Calc.TubeQMax;
+    context_.VA_Gongying_BiJiaoVaule = run.VA_Gongying_BiJiaoVaule;
+    context_.VA_Pohuai_BiJiaoVaule = run.VA_Pohuai_BiJiaoVaule;
+    context_.VA_Jieliu_BiJiaoVaule = run.VA_Jieliu_BiJiaoVaule;
+    const bool select = OperateType == TOperateType::otSelect;
+    const QStringList keys = HistoryControlKeys();
+    const qsizetype calcFrom = keys.indexOf(QStringLiteral("EdtPTsel.Text"));
+    const qsizetype selectFrom = keys.indexOf(QStringLiteral("Btnxipanshuliang.CurNum"));
+    // The option radios first, then the system row reads them.
+    for (qsizetype i = 0; i < calcFrom; ++i) {
+        if (keys[i].endsWith(QLatin1String(".Checked")) && run.has(keys[i]))
+            restoreControl(keys[i], run.value(keys[i]));
+    }
+    SelectCircuitRow(int(HistoryNumber(run.value(QStringLiteral("Sghuilu.Row"))).value_or(0)));
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const bool wanted = i < calcFrom || (i < selectFrom ? !select : select);
+        const bool gridRow = keys[i].startsWith(QLatin1String("Sghuilu."));
+        if (wanted && !gridRow && run.has(keys[i]))
+            restoreControl(keys[i], run.value(keys[i]));
+        if (select && keys[i] == QLatin1String("Rbzhiding.Checked")) {
+            context_.RestoredFromHistory = true;
+            context_.Input.PT_Series_ID = run.Calc.Input.PT_Series_ID;
+            context_.Input.PT_ID = run.Calc.Input.PT_ID;
+            rebuildPadLists(); // the pad lists of the restored method
+        }
+    }
+    context_.Input = run.Calc.Input;
+    for (const QString& name : HistoryValueButtons()) {
+        auto* button = findChild<TSpeedButtonEx*>(name);
+        if (!button || !button->Para() || button->Para()->Count() < 2)
+            continue;
+        button->SetItemIndex(run.value(name + QStringLiteral(".ItemIndex")).toInt());
+        button->setText(run.value(name + QStringLiteral(".Caption")));
+    }
+    context_.RestoredFromHistory = true;
 }

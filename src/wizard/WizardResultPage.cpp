@@ -86,7 +86,7 @@ QGroupBox* productList(QWidget* parent) {
     for (int row = 0; row < 7; ++row) {
         grid->addWidget(WizardLabel(ProductRows[row][0], ProductCaptions[row], group), row, 0);
         grid->addWidget(readOnlyField(ProductRows[row][1], group), row, 1);
-        Named<QLineEdit>(group, ProductRows[row][1])->setMinimumWidth(150);
+        Named<QLineEdit>(group, ProductRows[row][1])->setMinimumWidth(130);
         QLineEdit* count = readOnlyField(ProductRows[row][2], group);
         count->setFixedWidth(36);
         grid->addWidget(count, row, 2);
@@ -129,7 +129,7 @@ QWidget* TFrmActuatorSelection::buildResultPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Result"));
     chart_ = new TResultChart(page);
-    chart_->setMinimumSize(400, 230);
+    chart_->setMinimumSize(340, 230);
     auto* products = new QVBoxLayout;
     products->addWidget(WizardLabel("LblSelectResult", "Selection result", page, false));
     products->addWidget(productList(page));

@@ -1,6 +1,7 @@
 #include "../shell/MessageRecorder.h"
 #include "TestSupport.h"
 #include "app/AppStartup.h"
+#include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/Globals.h"
@@ -321,6 +322,58 @@ private slots:
         for (const auto& [name, value] : CalcInputFields(run.wizard->Context().Input))
             QVERIFY2(QJsonValue::fromVariant(value) == record.value(name), qPrintable(name));
         QCOMPARE(selected.value("Tube_QMax").toDouble(), run.wizard->Context().Tube_QMax);
+    }
+
+    // Saved from the result page and opened from the start page, under either
+    // decimal separator, a selection shows the same result again.
+    void savedSelectionReopensToTheSameResult_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("nexts");
+        QTest::addColumn<QString>("locale");
+        const QStringList toEjector{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"};
+        QTest::newRow("ejector, point") << 0 << toEjector << "C";
+        QTest::newRow("ejector, valves, comma")
+            << 1 << toEjector + QStringList{"SkbNext_VA"} << "de_DE";
+        QTest::newRow("vacuum unit, comma") << 2 << toEjector << "de_DE";
+        QTest::newRow("pump, valves, point")
+            << 3 << QStringList{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_VA"} << "C";
+    }
+    void savedSelectionReopensToTheSameResult() {
+        QFETCH(int, row);
+        QFETCH(QStringList, nexts);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        WizardRun run{TOperateType::otSelect};
+        run.selectRow(row);
+        for (const QString& next : nexts)
+            QVERIFY(run.click(qPrintable(next)));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
+        const TCalcInput input = CalcInput;
+        const TCalcOutput output = CalcOutput;
+        const QString path = run.folder.file("run.SEL");
+        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
+        QVERIFY(run.click("SkbSave_Result"));
+        QVERIFY(run.click("SkbCancel_Result"));
+        QLocale::setDefault(QLocale(locale == "C" ? "de_DE" : "C")); // opened under the other
+        CalcInput = TCalcInput{};
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbHistory")->Click());
+        SetFileChooser({});
+        QLocale::setDefault(QLocale::c());
+        TFrmActuatorSelection* reopened = FrmMainShell->WorkForm();
+        QVERIFY2(run.messages.texts().isEmpty(), qPrintable(run.messages.texts().join('|')));
+        QCOMPARE(reopened->Pages()->currentIndex(), int(wpResult));
+        // The file keeps 15 significant digits.
+        auto near = [](double a, double b) { return qAbs(a - b) <= 1e-12 * qMax(1.0, qAbs(b)); };
+        const auto reread = CalcInputFields(CalcInput);
+        for (int i = 0; i < reread.size(); ++i) {
+            const QVariant& was = CalcInputFields(input)[i].second;
+            const QVariant& is = reread[i].second;
+            QVERIFY2(was.typeId() == QMetaType::Double ? near(is.toDouble(), was.toDouble())
+                                                       : is == was,
+                     qPrintable(reread[i].first));
+        }
+        QVERIFY(near(CalcOutput.xizhuoyingdashijian, output.xizhuoyingdashijian));
+        QVERIFY(near(CalcOutput.anquanlv, output.anquanlv));
     }
 };
 
