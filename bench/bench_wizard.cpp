@@ -7,6 +7,7 @@
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
+#include "results/HistoryWriter.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 #include "wizard/FrmActuatorSelection.h"
@@ -114,7 +115,45 @@ private slots:
         QVERIFY(wizard->Pages()->currentIndex() != page || !response.isEmpty());
     }
 
+    // A recalculation with another working vacuum, the chart drawn again.
+    void recalculateWithAnotherWorkingVacuum() {
+        TFrmActuatorSelection* wizard = toResult();
+        auto* vacuum = wizard->findChild<QComboBox*>("CBzhenkongyl_out");
+        auto* recalculate = wizard->findChild<TSkinButton*>("Btnzaijisuan");
+        auto* chart = wizard->findChild<QWidget*>("Chart");
+        int step = 0;
+        QBENCHMARK {
+            vacuum->setEditText(QString::number(-50 - (++step % 5)));
+            QVERIFY(recalculate->Click());
+            chart->repaint();
+        }
+    }
+
+    // Opening a saved selection from the start page to its shown result.
+    void openAHistoryFile() {
+        TFrmActuatorSelection* wizard = toResult();
+        const QString path = folder_.file("bench.SEL");
+        QString error;
+        QVERIFY(WriteHistoryFile(path, wizard->HistoryState(), &error));
+        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
+        auto* history = FrmMainShell->findChild<TSkinButton*>("skbHistory");
+        QBENCHMARK {
+            QVERIFY(history->Click());
+            QCOMPARE(FrmMainShell->WorkForm()->Pages()->currentIndex(), int(wpResult));
+        }
+        SetFileChooser({});
+    }
+
 private:
+    // A new selection of the first circuit through every page to its result.
+    TFrmActuatorSelection* toResult() {
+        [] { QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click()); }();
+        TFrmActuatorSelection* wizard = FrmMainShell->WorkForm();
+        for (const char* next : {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"})
+            wizard->findChild<TSkinButton*>(next)->Click();
+        return wizard;
+    }
+
     TempProgramFolder folder_;
     TFrmSplash splash_;
     std::unique_ptr<TApplicationObjects> objects_;

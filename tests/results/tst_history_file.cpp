@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -290,6 +291,54 @@ private slots:
         QVERIFY2(error.Text.startsWith("run.CAL: "), qPrintable(error.Text));
         QVERIFY2(error.Text.contains(key), qPrintable(error.Text));
         QVERIFY2(error.Text.contains(phrase), qPrintable(error.Text));
+    }
+
+    // A whole run is checked before anything is restored: what goes into SQL has
+    // a form the program writes, every number of the controls reads.
+    void wholeRunIsCheckedFirst_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("phrase"); // empty: the run reads
+        QTest::newRow("valve filter of a circuit") << "EJ_Valve_V2"
+                                                   << "Valve_V2=1"
+                                                   << "";
+        QTest::newRow("hostile valve filter") << "EJ_Valve_V2"
+                                              << "1=1) OR (1=1"
+                                              << "is not a value this program writes";
+        QTest::newRow("unknown ejector type") << "EJ_Type"
+                                              << "3"
+                                              << "is not a value";
+        QTest::newRow("comma number") << "Btnyingdashijian.CurNum"
+                                      << "0,5"
+                                      << "";
+        QTest::newRow("unreadable number") << "Btnyingdashijian.CurNum"
+                                           << "x"
+                                           << "not a number";
+        QTest::newRow("unreadable row") << "SgTubeSeries.Row"
+                                        << "1.5"
+                                        << "not a number";
+        QTest::newRow("free text") << "Cbyingdashijian.Text"
+                                   << "x"
+                                   << "";
+    }
+    void wholeRunIsCheckedFirst() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, phrase);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("run.SEL");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        Lines lines = without(circuit3Lines(), key);
+        lines.append({key, value});
+        file.write(historyText(lines));
+        file.close();
+        THistoryRun run;
+        THistoryError error;
+        QCOMPARE(ReadHistoryRun(path, run, error), phrase.isEmpty());
+        QVERIFY2(error.Text.contains(phrase), qPrintable(error.Text));
+        if (phrase.isEmpty())
+            QCOMPARE(run.value(key), value);
     }
 
     void productsTheCircuitNeeds_data() {
