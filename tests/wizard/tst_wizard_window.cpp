@@ -375,6 +375,27 @@ private slots:
         QVERIFY(near(CalcOutput.xizhuoyingdashijian, output.xizhuoyingdashijian));
         QVERIFY(near(CalcOutput.anquanlv, output.anquanlv));
     }
+
+    // A run the command line saved opens in the wizard to the result it printed.
+    void commandLineRunOpensToItsResult() {
+        WizardRun run{TOperateType::otSelect};
+        const QString path = run.folder.file("cli.SEL");
+        const Run cli =
+            RunProgram(ZAVK_PROGRAM_DIR "/zavk-cli",
+                       {"select", "--json", "--db", run.folder.file("Data/MORELDB.db"), "--circuit",
+                        "3b", "--mass", "2", "--flow", "L", "--save", path});
+        QCOMPARE(cli.exitCode, 0);
+        const QJsonObject printed = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+        QVERIFY(run.click("SkbCancel_huilu"));
+        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbHistory")->Click());
+        SetFileChooser({});
+        QCOMPARE(FrmMainShell->WorkForm()->Pages()->currentIndex(), int(wpResult));
+        QCOMPARE(CalcInput.EJ_ID, printed.value("CalcInput").toObject().value("EJ_ID").toString());
+        QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian -
+                     printed.value("xizhuoyingdashijian").toDouble()) < 1e-12);
+        QVERIFY(qAbs(CalcOutput.anquanlv - printed.value("anquanlv").toDouble()) < 1e-12);
+    }
 };
 
 QTEST_MAIN(TestWizardWindow)
