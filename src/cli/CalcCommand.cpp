@@ -4,10 +4,12 @@
 #include "calc/CalcStatus.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/ResultText.h"
 #include "core/DMComm.h"
 #include "core/DbProductLookup.h"
 #include "core/FileAccess.h"
 #include "core/Globals.h"
+#include "core/Languages.h"
 #include "results/HistoryFile.h"
 #include "results/ResultFigures.h"
 
@@ -21,12 +23,14 @@ namespace {
 
 const CliSyntax CalcSyntax{
     QStringLiteral("calc"),
-    QStringLiteral("calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."),
+    QStringLiteral(
+        "calc [--db PATH] [--lang LANGUAGE] [--json] [--chart-csv DIR] [--trace] FILE..."),
     QStringLiteral(
         "Calculates the circuit of each history file (.CAL, .SEL) and prints its status, every\n"
         "output and the figures the result page shows. A file that cannot be used is reported\n"
         "and the next one is calculated.\n\n"
         "  --db PATH         the catalogue instead of Data/MORELDB.db in the program folder\n"
+        "  --lang LANGUAGE   the result page's words in that language (English)\n"
         "  --json            one JSON object per file and line\n"
         "  --chart-csv DIR   the six chart series as DIR/<name>.series<i>.csv\n"
         "  --trace           the calculation trace\n"
@@ -35,6 +39,7 @@ const CliSyntax CalcSyntax{
         "could not be read or written, or a file names a product the catalogue lacks;\n"
         "2 wrong usage.\n"),
     {{QStringLiteral("--db"), true},
+     {QStringLiteral("--lang"), true},
      {QStringLiteral("--json"), false},
      {QStringLiteral("--chart-csv"), true},
      {QStringLiteral("--trace"), false}},
@@ -42,6 +47,7 @@ const CliSyntax CalcSyntax{
 
 struct Options {
     QString Database;
+    QString Language;
     bool Json = false;
     QString ChartFolder;
     bool Trace = false;
@@ -57,6 +63,11 @@ std::optional<int> parseArguments(const QStringList& arguments, Options& options
         return answered;
     options.Database = parsed.value(QStringLiteral("--db"), CataloguePath());
     options.Json = parsed.has(QStringLiteral("--json"));
+    const QString language = parsed.value(QStringLiteral("--lang"), QStringLiteral("English"));
+    if (LanguageIndexOfName(language.trimmed()) < 0)
+        return CliUsageError(CalcSyntax, QStringLiteral("unknown language '%1'").arg(language),
+                             err);
+    options.Language = KnownLanguageOrEnglish(language.trimmed());
     options.ChartFolder = parsed.value(QStringLiteral("--chart-csv"));
     options.Trace = parsed.has(QStringLiteral("--trace"));
     options.Files = parsed.positionals;
@@ -140,7 +151,8 @@ QString seriesCounts(const TChartData& chart, const QString& separator) {
 
 } // namespace
 
-void WriteCalcJsonFields(const TCalcReport& result, bool trace, QTextStream& out) {
+void WriteCalcJsonFields(const TCalcReport& result, bool trace, const TResultText& words,
+                         QTextStream& out) {
     const TCalcInput& input = result.History.Input;
     const TChartData& chart = result.Session.Chart;
     out << "\"file\":" << (result.File.isEmpty() ? QStringLiteral("null") : JsonString(result.File))
@@ -153,7 +165,17 @@ void WriteCalcJsonFields(const TCalcReport& result, bool trace, QTextStream& out
     out << ",\"seriesPoints\":[" << seriesCounts(chart, QStringLiteral(","))
         << "],\"bottomMax\":" << JsonNumber(chart.Bottom.Maximum)
         << ",\"bottomIncrement\":" << JsonNumber(chart.Bottom.Increment)
-        << ",\"leftMin\":" << JsonNumber(chart.Left.Minimum);
+        << ",\"leftMin\":" << JsonNumber(chart.Left.Minimum) << ",\"display\":[";
+    const QList<TResultText::TRow> rows = words.Outputs(result);
+    for (int i = 0; i < rows.size(); ++i)
+        out << (i ? "," : "") << "{\"name\":" << JsonString(rows[i].Name)
+            << ",\"label\":" << JsonString(rows[i].Label)
+            << ",\"text\":" << JsonString(rows[i].Text) << ",\"unit\":" << JsonString(rows[i].Unit)
+            << '}';
+    QStringList evaluation;
+    for (const QString& line : words.Evaluation(result))
+        evaluation << JsonString(line);
+    out << "],\"evaluation\":[" << evaluation.join(',') << ']';
     if (trace) {
         QStringList lines;
         for (const QString& line : result.Session.Trace)
@@ -162,7 +184,8 @@ void WriteCalcJsonFields(const TCalcReport& result, bool trace, QTextStream& out
     }
 }
 
-void WriteCalcText(const TCalcReport& result, bool trace, QTextStream& out) {
+void WriteCalcText(const TCalcReport& result, bool trace, const TResultText& words,
+                   QTextStream& out) {
     const TCalcInput& input = result.History.Input;
     const TChartData& chart = result.Session.Chart;
     if (!result.File.isEmpty())
@@ -171,9 +194,19 @@ void WriteCalcText(const TCalcReport& result, bool trace, QTextStream& out) {
         << CalcStatusDescription(result.Status) << ")\n"
         << "  circuit                    " << TerminalSafe(input.CircuitNum) << " (category "
         << input.System_Cat << ")\n";
+    if (result.Status == CalcDone) {
+        // As the result page shows it.
+        for (const TResultText::TRow& row : words.Outputs(result))
+            out << "  " << qSetFieldWidth(27) << Qt::left << TerminalSafe(row.Label)
+                << qSetFieldWidth(0) << row.Text << (row.Unit.isEmpty() ? "" : " ")
+                << TerminalSafe(row.Unit) << '\n';
+        for (const QString& line : words.Evaluation(result))
+            out << "  ! " << TerminalSafe(line) << '\n';
+    }
+    out << "  figures:\n";
     for (const Figure& figure : figures(result)) {
         if (std::isfinite(figure.value))
-            out << "  " << qSetFieldWidth(27) << Qt::left << figure.name << qSetFieldWidth(20)
+            out << "    " << qSetFieldWidth(27) << Qt::left << figure.name << qSetFieldWidth(20)
                 << number(figure.value) << qSetFieldWidth(0) << figure.meaning << '\n';
     }
     out << "  chart points per series    " << seriesCounts(chart, QStringLiteral(" ")) << '\n'
@@ -192,10 +225,10 @@ bool CalculateHistory(TDMComm& db, TCalcReport& report, QString& error) {
 
 namespace {
 
-bool writeChartCsv(const TCalcReport& result, const QString& folder, const QString& stem,
-                   QString& error) {
+bool writeChartCsv(const TCalcReport& result, const TResultText& words, const QString& folder,
+                   const QString& stem, QString& error) {
     for (int i = 0; i < ChartSeriesCount; ++i) {
-        QByteArray text = "t,p\n";
+        QByteArray text = "time (s)," + words.SeriesName(i).toUtf8() + " vacuum (kPa)\n";
         for (const TChartPoint& point : result.Session.Chart.Series[i])
             text += (number(point.X) + ',' + number(point.Y)).toLatin1() + '\n';
         const QString path =
@@ -238,21 +271,22 @@ QStringList chartStems(const QStringList& files) {
 }
 
 // Calculates and prints one file; false after its message on err.
-bool calculateFile(FileCalculator& calculator, const QString& file, const QString& chartStem,
-                   const Options& options, QTextStream& out, QTextStream& err) {
+bool calculateFile(FileCalculator& calculator, const TResultText& words, const QString& file,
+                   const QString& chartStem, const Options& options, QTextStream& out,
+                   QTextStream& err) {
     TCalcReport result;
     QString error;
     bool ok = calculator.run(file, result, error);
     if (ok) {
         if (options.Json) {
             out << '{';
-            WriteCalcJsonFields(result, options.Trace, out);
+            WriteCalcJsonFields(result, options.Trace, words, out);
             out << "}\n";
         } else {
-            WriteCalcText(result, options.Trace, out);
+            WriteCalcText(result, options.Trace, words, out);
         }
         ok = options.ChartFolder.isEmpty() ||
-             writeChartCsv(result, options.ChartFolder, chartStem, error);
+             writeChartCsv(result, words, options.ChartFolder, chartStem, error);
     }
     if (!ok) {
         out.flush();
@@ -280,6 +314,7 @@ int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         return 1;
     }
     FileCalculator calculator(db);
+    const TResultText words(db, options.Language);
     const QStringList stems = chartStems(options.Files);
     int failures = 0;
     for (int i = 0; i < options.Files.size(); ++i) {
@@ -288,7 +323,7 @@ int RunCalcCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
             err << "zavk-cli calc: " << TerminalSafe(file) << ": chart files named "
                 << TerminalSafe(stems.at(i)) << ".series<i>.csv, as an earlier file has the name "
                 << TerminalSafe(baseName(file)) << '\n';
-        if (!calculateFile(calculator, file, stems.at(i), options, out, err))
+        if (!calculateFile(calculator, words, file, stems.at(i), options, out, err))
             ++failures;
     }
     return failures == 0 ? 0 : 1;

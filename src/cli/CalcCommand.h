@@ -29,7 +29,12 @@ struct TCalcReport {
 // Calculates report.History after checking that every product it names exists;
 // false with a message otherwise.
 bool CalculateHistory(TDMComm& db, TCalcReport& report, QString& error);
-// The report as `calc --json` prints it, the fields without the enclosing braces.
-void WriteCalcJsonFields(const TCalcReport& report, bool trace, QTextStream& out);
-// The report as `calc` prints it.
-void WriteCalcText(const TCalcReport& report, bool trace, QTextStream& out);
+class TResultText;
+// The report as `calc --json` prints it, the fields without the enclosing braces;
+// words adds the result page's display values and evaluation.
+void WriteCalcJsonFields(const TCalcReport& report, bool trace, const TResultText& words,
+                         QTextStream& out);
+// The report as `calc` prints it: the result page's outputs and evaluation in
+// words, then the calculation's own figures.
+void WriteCalcText(const TCalcReport& report, bool trace, const TResultText& words,
+                   QTextStream& out);

@@ -3,6 +3,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/ResultText.h"
 #include "cli/SelectRun.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
@@ -194,7 +195,7 @@ QString jsonValue(const QVariant& value) {
 }
 
 void printJson(const TWizardContext& c, const TSelectOutcome& outcome, const QString& stopText,
-               const TCalcReport& report, QTextStream& out) {
+               const TCalcReport& report, const TResultText& words, QTextStream& out) {
     out << "{\"stopKey\":" << (outcome.StopKey ? JsonString(*outcome.StopKey) : "null")
         << ",\"stopText\":" << (outcome.StopKey ? JsonString(stopText) : "null")
         << ",\"products\":[";
@@ -217,13 +218,13 @@ void printJson(const TWizardContext& c, const TSelectOutcome& outcome, const QSt
         << ",\"EJ_Valve_V2\":" << JsonString(c.EJ_Valve_V2);
     if (outcome.Calculated) {
         out << ',';
-        WriteCalcJsonFields(report, false, out);
+        WriteCalcJsonFields(report, false, words, out);
     }
     out << "}\n";
 }
 
 void printText(const TSelectOutcome& outcome, const QString& stopText, const TCalcReport& report,
-               QTextStream& out) {
+               const TResultText& words, QTextStream& out) {
     for (const TChosenProduct& p : outcome.Products)
         out << qSetFieldWidth(16) << Qt::left << p.Kind << qSetFieldWidth(0) << " series "
             << TerminalSafe(p.SeriesId) << ", ID " << TerminalSafe(p.Id) << ", "
@@ -236,7 +237,7 @@ void printText(const TSelectOutcome& outcome, const QString& stopText, const TCa
         return;
     }
     if (outcome.Calculated)
-        WriteCalcText(report, false, out);
+        WriteCalcText(report, false, words, out);
 }
 
 } // namespace
@@ -268,7 +269,8 @@ int RunSelectCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
     TCalcReport report;
     if (outcome.Calculated) {
-        report.History = {input, context.Tube_QMax, TOperateType::otSelect};
+        report.History = {input, context.Tube_QMax, TOperateType::otSelect,
+                          request.Vertical ? 1 : 0};
         QString error;
         if (!CalculateHistory(db, report, error)) {
             err << "zavk-cli select: " << TerminalSafe(error) << '\n';
@@ -288,9 +290,10 @@ int RunSelectCommand(const QStringList& arguments, QTextStream& out, QTextStream
         outcome.StopKey
             ? (outcome.StopKey->isEmpty() ? outcome.StopText : messageText(lan, *outcome.StopKey))
             : QString();
+    const TResultText words(db, QStringLiteral("English"));
     if (args.has(QStringLiteral("--json")))
-        printJson(context, outcome, stopText, report, out);
+        printJson(context, outcome, stopText, report, words, out);
     else
-        printText(outcome, stopText, report, out);
+        printText(outcome, stopText, report, words, out);
     return outcome.StopKey ? 3 : CliExit::Success;
 }

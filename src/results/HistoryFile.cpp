@@ -94,6 +94,10 @@ public:
         if (section_.has(QStringLiteral("Tube_QMax")) &&
             !number(QStringLiteral("Tube_QMax"), calc.TubeQMax))
             return false;
+        const QString attitude = QStringLiteral("CbAnZhuangZiShi.ItemIndex");
+        calc.Attitude = 0;
+        if (section_.has(attitude) && !integer(attitude, calc.Attitude))
+            return false;
         return readInput(calc.Input);
     }
 

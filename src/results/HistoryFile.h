@@ -17,6 +17,7 @@ struct THistoryCalc {
     TCalcInput Input;
     double TubeQMax = 0;
     TOperateType OperateType = TOperateType::otSelect;
+    int Attitude = 0; // lifting attitude of the run: 0 horizontal, 1 vertical
 };
 
 enum class THistoryProblem {

@@ -82,3 +82,24 @@ QList<TEvaluationLine> EvaluateResult(double sf, int attitude, TOperateType mode
         lines.append({QStringLiteral("MSGCaclResult4"), ejectorValves ? d : input.EJ_n * d, true});
     return lines;
 }
+
+QList<TResultOutput> ResultOutputs(const TCalcOutput& o, const TResultFigures& f) {
+    const bool ejector = f.EjectorRows;
+    return {
+        {"Lblzuidazhenkongyali_out", "Edtzuidazhenkongyali_out", "Btnzuidazhenkongyali_out",
+         "zuidazhenkongyali", 114, -o.zuidazhenkongyali, true},
+        {"Lblxizhuoyingdashijian_out", "Edtxizhuoyingdashijian_out", "Btnxizhuoyingdashijian_out",
+         "xizhuoyingdashijian", 115, o.xizhuoyingdashijian, true},
+        {"Lblpohuaiyingdashijian_out", "Edtpohuaiyingdashijian_out", "Btnpohuaiyingdashijian_out",
+         "pohuaiyingdashijian", 116, o.pohuaiyingdashijian, true},
+        {"Lblanquanlv_out", "Edtanquanlv_out", "Btnanquanlv_out", "anquanlv", 1000, o.anquanlv,
+         true},
+        {"LblBiaoZhunYaLI_out", "EdtBiaoZhunYaLI_out", "BtnBiaoZhunYaLI_out", "BiaoZhunYaLI_out",
+         121, f.StandardPressure, ejector},
+        {"Lblkongqixiaofeiliang_out", "Edtkongqixiaofeiliang_out", "Btnkongqixiaofeiliang_out",
+         "kongqixiaofeiliang_out", 117, f.ShownAirFlow, ejector},
+        {"Lblbiyaozhenkongbengliuliang_out", "Edtbiyaozhenkongbengliuliang_out",
+         "Btnbiyaozhenkongbengliuliang_out", "biyaozhenkongbengliuliang", 123,
+         o.biyaozhenkongbengliuliang, !ejector},
+    };
+}

@@ -41,3 +41,19 @@ QList<TEvaluationLine> EvaluateResult(double displayedSafety, int attitude, TOpe
 inline bool ShowsCircuitNote(int systemCat) {
     return systemCat == 1 || systemCat == 3;
 }
+
+// One output of the result page: its label, field and unit button (the names the
+// language file and the page use), the parameter of its units, the value in
+// calculation units and whether the category shows it.
+struct TResultOutput {
+    const char* Label;
+    const char* Field;
+    const char* Button;
+    const char* Name; // the field name zavk-cli prints
+    int Parameter;
+    double Value;
+    bool Shown;
+};
+// The seven outputs in the page's order. The maximum vacuum is shown negative; a
+// release time of -1 (no release) is shown empty.
+QList<TResultOutput> ResultOutputs(const TCalcOutput& output, const TResultFigures& figures);

@@ -45,30 +45,11 @@ const char* const ProductCaptions[] = {"Suction pad",     "Tubing",        "Ejec
                                        "Supply valve",    "Release valve", "Switching valve",
                                        "Release throttle"};
 
-// The output rows: label, field, unit button, parameter, English caption.
-struct TOutputRow {
-    const char* Label;
-    const char* Field;
-    const char* Button;
-    int Parameter;
-    const char* Caption;
-};
-const TOutputRow OutputRows[] = {
-    {"Lblzuidazhenkongyali_out", "Edtzuidazhenkongyali_out", "Btnzuidazhenkongyali_out", 114,
-     "Maximum vacuum"},
-    {"Lblxizhuoyingdashijian_out", "Edtxizhuoyingdashijian_out", "Btnxizhuoyingdashijian_out", 115,
-     "Adsorption response time"},
-    {"Lblpohuaiyingdashijian_out", "Edtpohuaiyingdashijian_out", "Btnpohuaiyingdashijian_out", 116,
-     "Release response time"},
-    {"Lblanquanlv_out", "Edtanquanlv_out", "Btnanquanlv_out", 1000, "Safety factor"},
-    {"LblBiaoZhunYaLI_out", "EdtBiaoZhunYaLI_out", "BtnBiaoZhunYaLI_out", 121,
-     "Standard supply pressure"},
-    {"Lblkongqixiaofeiliang_out", "Edtkongqixiaofeiliang_out", "Btnkongqixiaofeiliang_out", 117,
-     "Air consumption"},
-    {"Lblbiyaozhenkongbengliuliang_out", "Edtbiyaozhenkongbengliuliang_out",
-     "Btnbiyaozhenkongbengliuliang_out", 123, "Required vacuum pump flow"},
-};
-enum { MaxVacuumRow, AdsorptionRow, ReleaseRow, SafetyRow, PressureRow, AirRow, PumpFlowRow };
+// The English captions of the output labels, in the outputs' order.
+const char* const OutputCaptions[] = {"Maximum vacuum",           "Adsorption response time",
+                                      "Release response time",    "Safety factor",
+                                      "Standard supply pressure", "Air consumption",
+                                      "Required vacuum pump flow"};
 
 QLineEdit* readOnlyField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -103,9 +84,10 @@ QGroupBox* TFrmActuatorSelection::outputList(QWidget* parent) {
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(2);
-    for (const TOutputRow& o : OutputRows) {
-        const int row = grid->rowCount();
-        grid->addWidget(WizardLabel(o.Label, QLatin1String(o.Caption), group), row, 0);
+    const QList<TResultOutput> outputs = ResultOutputs({}, {});
+    for (int row = 0; row < outputs.size(); ++row) {
+        const TResultOutput& o = outputs[row];
+        grid->addWidget(WizardLabel(o.Label, QLatin1String(OutputCaptions[row]), group), row, 0);
         QLineEdit* field = readOnlyField(o.Field, group);
         field->setFixedWidth(90);
         field->setAlignment(Qt::AlignRight);
@@ -158,7 +140,7 @@ QWidget* TFrmActuatorSelection::buildResultPage() {
 }
 
 void TFrmActuatorSelection::bindResultPage() {
-    for (const TOutputRow& o : OutputRows)
+    for (const TResultOutput& o : ResultOutputs({}, {}))
         BindEditButton(entry_, o.Parameter, Named<QLineEdit>(this, o.Field),
                        Named<TSpeedButtonEx>(this, o.Button));
     auto* working = Named<QComboBox>(this, "CBzhenkongyl_out");
@@ -220,22 +202,17 @@ void TFrmActuatorSelection::showCalcOutputs(bool reset) {
     const TCalcOutput& o = CalcOutput;
     const TResultFigures figures =
         DMComm ? ResultFiguresOf(*DMComm, context_.Input, o) : TResultFigures();
-    const double values[] = {
-        -o.zuidazhenkongyali,     o.xizhuoyingdashijian, o.pohuaiyingdashijian,      o.anquanlv,
-        figures.StandardPressure, figures.ShownAirFlow,  o.biyaozhenkongbengliuliang};
-    for (int row = 0; row < 7; ++row)
-        SetButtonValue(Named<TSpeedButtonEx>(this, OutputRows[row].Button), values[row]);
-    const bool noRelease = o.pohuaiyingdashijian == -1;
-    Named<TSpeedButtonEx>(this, OutputRows[ReleaseRow].Button)->setEnabled(!noRelease);
-    if (noRelease)
-        Named<QLineEdit>(this, OutputRows[ReleaseRow].Field)->clear();
-    // Categories 1 and 2 show the ejector's rows, 3 and 4 the pump flow.
-    for (int row : {PressureRow, AirRow, PumpFlowRow}) {
-        const bool shown = (row == PumpFlowRow) != figures.EjectorRows;
-        for (const char* name :
-             {OutputRows[row].Label, OutputRows[row].Field, OutputRows[row].Button})
-            Named<QWidget>(this, name)->setVisible(shown);
+    for (const TResultOutput& out : ResultOutputs(o, figures)) {
+        SetButtonValue(Named<TSpeedButtonEx>(this, out.Button), out.Value);
+        for (const char* name : {out.Label, out.Field, out.Button})
+            Named<QWidget>(this, name)->setVisible(out.Shown);
     }
+    Named<QWidget>(this, "Btnanquanlv_out")->setVisible(false); // a factor has no unit
+    // Without a release the time stays empty and its unit cannot be switched.
+    const bool noRelease = o.pohuaiyingdashijian == -1;
+    Named<TSpeedButtonEx>(this, "Btnpohuaiyingdashijian_out")->setEnabled(!noRelease);
+    if (noRelease)
+        Named<QLineEdit>(this, "Edtpohuaiyingdashijian_out")->clear();
     SetInputRange(entry_, 118, true, -0.99 * o.zuidazhenkongyali, 0, true);
     if (reset) {
         const QSignalBlocker quiet(Named<QComboBox>(this, "CBzhenkongyl_out"));
@@ -250,8 +227,7 @@ void TFrmActuatorSelection::evaluateResult(const TResultFigures& figures) {
     auto* memo = Named<QPlainTextEdit>(this, "EdtCaclResultMsg");
     const bool initial = Named<TSkinButton>(this, "BtnqichuResult")->DownIn();
     memo->clear();
-    const std::optional<double> sf =
-        ParseNumber(Named<QLineEdit>(this, OutputRows[SafetyRow].Field)->text());
+    const std::optional<double> sf = ParseNumber(Named<QLineEdit>(this, "Edtanquanlv_out")->text());
     if ((OperateType == TOperateType::otCalc || !initial) && sf) {
         QStringList texts;
         for (const TEvaluationLine& line : EvaluateResult(*sf, CbAnZhuangZiShi->currentIndex(),
@@ -272,7 +248,7 @@ void TFrmActuatorSelection::workingVacuumEdited(const QString& text) {
     auto* box = Named<QComboBox>(this, "CBzhenkongyl_out");
     if (!text.trimmed().isEmpty())
         ValueChanged(entry_, box, this);
-    for (const TOutputRow& o : OutputRows)
+    for (const TResultOutput& o : ResultOutputs({}, {}))
         Named<QLineEdit>(this, o.Field)->clear();
     Named<TSkinButton>(this, "Btnzaijisuan")->setEnabled(true);
     enablePrintSave(false);

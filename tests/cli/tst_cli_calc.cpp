@@ -207,7 +207,8 @@ private slots:
             const QByteArray csv =
                 folder.readFile(QString("charts/vacuum-unit.series%1.csv").arg(i));
             const QList<QByteArray> lines = csv.trimmed().split('\n');
-            QCOMPARE(lines.first(), QByteArray("t,p"));
+            QVERIFY(lines.first().startsWith("time (s),") &&
+                    lines.first().endsWith("vacuum (kPa)"));
             QCOMPARE(lines.size() - 1, points[i].toInt());
             bool ok = false;
             lines.last().split(',').value(1).toDouble(&ok);
@@ -294,10 +295,17 @@ private slots:
         QVERIFY(
             result.out.contains(QRegularExpression("\\n  status +0 \\(calculation done\\)\\n")));
         for (const QString& key : Figures.mid(0, 11) + QStringList{"BiaoZhunYaLI_out"})
-            QVERIFY2(result.out.contains(QRegularExpression("\\n  " + key + " +[-0-9.e]+ +[a-z]")),
-                     qPrintable(key));
+            QVERIFY2(
+                result.out.contains(QRegularExpression("\\n    " + key + " +[-0-9.e]+ +[a-z]")),
+                qPrintable(key));
         QVERIFY(result.out.contains("\n    --------------------- T2a -----------------------\n"));
         QVERIFY(result.out.contains("\n    M-Name = EVA-12S-50-R\n"));
+        // The result page's outputs in words and display units, and its evaluation.
+        QVERIFY(result.out.contains("\n  Maximum vacuum             -92.2 kPa\n"));
+        QVERIFY(result.out.contains("\n  Safety factor              4.73\n"));
+        QVERIFY(result.out.contains("\n  ! The safety factor is 8 or less."));
+        const Run german = run({"calc", "--lang", "german", example("ejector-with-valves.CAL")});
+        QVERIFY(german.out.contains("\n  Sicherheitsfaktor "));
 
         const Run json = run({"calc", "--json", "--trace", example("vacuum-pump.CAL")});
         const QJsonArray trace = jsonLines(json.out).value(0)["trace"].toArray();
