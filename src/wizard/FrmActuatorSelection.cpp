@@ -284,6 +284,7 @@ void TFrmActuatorSelection::showResultPage() {
         return;
     Named<QLabel>(this, "LblSelectResult")->setText(languageText("LblSelectResult.Caption"));
     fillProductList(valves);
+    fillInputSummary();
     Named<TSkinButton>(this, "BtnqichuResult")->SetDownIn(true);
     showCalcOutputs(true);
     setOutputHints(true);

@@ -138,6 +138,11 @@ private:
     QWidget* buildResultPage();
     QGroupBox* outputList(QWidget* parent);
     void bindResultPage();
+    QGroupBox* inputSummary(QWidget* parent);
+    void bindInputSummary();
+    void copyToSummary(const char* field, const char* button, const char* box, const char* source,
+                       bool shown);
+    void fillInputSummary();
     void applyChartTitles();
     void fillProductList(const TValveModels& valves);
     QString modelName(const char* table, const char* column, const QString& id) const;

@@ -55,6 +55,7 @@ QLineEdit* readOnlyField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
+    field->setFixedHeight(21); // the page holds three lists of rows
     return field;
 }
 
@@ -62,8 +63,8 @@ QGroupBox* productList(QWidget* parent) {
     auto* group = new QGroupBox(parent);
     group->setObjectName(QStringLiteral("GbSelectResult"));
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(1);
     for (int row = 0; row < 7; ++row) {
         grid->addWidget(WizardLabel(ProductRows[row][0], ProductCaptions[row], group), row, 0);
         grid->addWidget(readOnlyField(ProductRows[row][1], group), row, 1);
@@ -82,8 +83,8 @@ QGroupBox* TFrmActuatorSelection::outputList(QWidget* parent) {
     auto* group = new QGroupBox(parent);
     group->setObjectName(QStringLiteral("GbOutputs"));
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(1);
     const QList<TResultOutput> outputs = ResultOutputs({}, {});
     for (int row = 0; row < outputs.size(); ++row) {
         const TResultOutput& o = outputs[row];
@@ -99,10 +100,14 @@ QGroupBox* TFrmActuatorSelection::outputList(QWidget* parent) {
     Named<QWidget>(group, "Btnanquanlv_out")->setVisible(false);
     const TValueRow working = AddValueRow(grid, "Lblzhenkongyl_out", "Working vacuum",
                                           "CBzhenkongyl_out", "Btnzhenkongyl_out", group);
-    working.Box->setFixedWidth(90);
+    working.Box->setFixedSize(90, 22);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(WizardButton("Btnzaijisuan", QStringLiteral("Recalculate"), group));
-    buttons->addWidget(WizardButton("BtnqichuResult", QStringLiteral("Initial result"), group));
+    for (const auto& [name, caption] : {std::pair{"Btnzaijisuan", "Recalculate"},
+                                        std::pair{"BtnqichuResult", "Initial result"}}) {
+        TSkinButton* button = WizardButton(name, QLatin1String(caption), group);
+        button->setFixedHeight(24);
+        buttons->addWidget(button);
+    }
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
     return group;
 }
@@ -111,24 +116,24 @@ QWidget* TFrmActuatorSelection::buildResultPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Result"));
     chart_ = new TResultChart(page);
-    chart_->setMinimumSize(340, 230);
-    auto* products = new QVBoxLayout;
-    products->addWidget(WizardLabel("LblSelectResult", "Selection result", page, false));
-    products->addWidget(productList(page));
-    products->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(chart_, 1);
-    top->addLayout(products);
-
-    auto* evaluation = new QVBoxLayout;
-    evaluation->addWidget(SeriesNote("EdtCaclResultMsg", page), 1);
+    chart_->setMinimumSize(340, 200);
+    auto* side = new QVBoxLayout;
+    side->addWidget(WizardLabel("LblSelectResult", "Selection result", page, false));
+    side->addWidget(productList(page));
+    QPlainTextEdit* evaluation = SeriesNote("EdtCaclResultMsg", page);
+    evaluation->setMinimumHeight(24);
+    side->addWidget(evaluation, 1);
     auto* note = WizardLabel("LblCircuitNote", "The actual circuit depends on the models chosen.",
                              page, false);
     note->setWordWrap(true);
-    evaluation->addWidget(note);
+    side->addWidget(note);
+    side->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(chart_, 1);
+    top->addLayout(side);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(outputList(page));
-    bottom->addLayout(evaluation, 1);
+    bottom->addWidget(inputSummary(page), 1);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +158,7 @@ void TFrmActuatorSelection::bindResultPage() {
     connect(Named<TSkinButton>(this, "SkbSave_Result"), &TSkinButton::clicked, this,
             &TFrmActuatorSelection::saveHistory);
     Named<TSkinButton>(this, "SkbPrint_Result")->setEnabled(false); // with the report
+    bindInputSummary();
     applyChartTitles();
 }
 

@@ -1,0 +1,137 @@
+// The result page's summary of the inputs the result was calculated from: each
+// value with its unit as the user entered it.
+
+#include "wizard/FrmActuatorSelection.h"
+
+#include "controls/SpeedButtonEx.h"
+#include "controls/ValueEntry.h"
+#include "wizard/WizardControls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+// A summary row: label, field, unit button (none for a text), its parameter.
+struct TSummaryRow {
+    const char* Label;
+    const char* Caption;
+    const char* Field;
+    const char* Button;
+    int Parameter;
+};
+
+const TSummaryRow SummaryRows[] = {
+    {"Lblyingdashijian_in", "Response time", "Edtyingdashijian_in", "Btnyingdashijian_in", 100},
+    {"LblGongJianZhiLiang_in", "Workpiece mass", "EdtGongJianZhiLiang_in", "Btngongjianzhiliang_in",
+     113},
+    {"Lblzhenkongyali_in", "Required vacuum", "Edtzhenkongyali_in", "Btnzhenkongyali_in", 101},
+    {"Lblxilouliang_in", "Leakage per pad", "Edtxilouliang_in", "Btnxilouliang_in", 102},
+    {"Lbltubechangdu_in", "Tubing length", "Edttubechangdu_in", "Btntubechangdu_in", 106},
+    {"LblTubeRongji_in", "Tubing volume", "EdtTubeRongji_in", "BtnTubeRongji_in", 107},
+    {"LblTubeYinSu_in", "Tubing conductance", "EdtTubeYinSu_in", "BtnTubeYinSu_in", 108},
+    {"Lblgongyingyali_in", "Release supply pressure", "Edtgongyingyali_in", "Btngongyingyali_in",
+     111},
+    {"Lblzhenkongpengyali_in", "Vacuum pump pressure", "Edtzhenkongpengyali_in",
+     "Btnzhenkongpengyali_in", 112},
+    {"Lblkaidu_in", "Throttle opening", "Edtkaidu_in", "Btnkaidu_in", 110},
+    {"LblAnZhuangZiShi_in", "Lifting attitude", "EdtAnZhuangZiShi_in", nullptr, 0},
+    {"Lblanquanlv_in", "Safety factor", "Edtanquanlv_in", nullptr, 0},
+    {"Lblxdxingshi_in", "Selection method", "Edtxdxingshi_in", nullptr, 0},
+};
+
+} // namespace
+
+QGroupBox* TFrmActuatorSelection::inputSummary(QWidget* parent) {
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QStringLiteral("GbInputSummary"));
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(1);
+    const int rows = (std::size(SummaryRows) + 1) / 2;
+    for (int i = 0; i < int(std::size(SummaryRows)); ++i) {
+        const TSummaryRow& r = SummaryRows[i];
+        const int row = i % rows, column = i / rows * 3;
+        grid->addWidget(WizardLabel(r.Label, QLatin1String(r.Caption), group), row, column);
+        auto* field = new QLineEdit(group);
+        field->setObjectName(QLatin1String(r.Field));
+        field->setReadOnly(true);
+        field->setFixedHeight(21);
+        if (r.Button)
+            field->setFixedWidth(60);
+        grid->addWidget(field, row, column + 1, 1,
+                        r.Button ? 1 : 2); // a text takes the unit's place too
+        if (r.Button) {
+            auto* button = new TSpeedButtonEx(group);
+            button->setObjectName(QLatin1String(r.Button));
+            grid->addWidget(button, row, column + 2);
+        }
+    }
+    return group;
+}
+
+void TFrmActuatorSelection::bindInputSummary() {
+    for (const TSummaryRow& r : SummaryRows) {
+        if (r.Button)
+            BindEditButton(entry_, r.Parameter, Named<QLineEdit>(this, r.Field),
+                           Named<TSpeedButtonEx>(this, r.Button));
+    }
+}
+
+// A value as entered: the value, the unit chosen and the text as typed.
+void TFrmActuatorSelection::copyToSummary(const char* field, const char* button, const char* box,
+                                          const char* source, bool shown) {
+    auto* from = Named<TSpeedButtonEx>(this, source);
+    auto* to = Named<TSpeedButtonEx>(this, button);
+    SetButtonValue(to, from->CurNum());
+    to->SetItemIndex(from->ItemIndex());
+    to->setText(from->text());
+    Named<QLineEdit>(this, field)
+        ->setText(shown ? Named<QComboBox>(this, box)->currentText() : QString());
+}
+
+void TFrmActuatorSelection::fillInputSummary() {
+    const bool select = OperateType == TOperateType::otSelect;
+    copyToSummary("Edtyingdashijian_in", "Btnyingdashijian_in", "Cbyingdashijian",
+                  "Btnyingdashijian", true);
+    copyToSummary("EdtGongJianZhiLiang_in", "Btngongjianzhiliang_in", "Cbgongjianzhiliang",
+                  "Btngongjianzhiliang", true);
+    // The pressures count with a vacuum pump only.
+    const bool pump = context_.PressureInputsEnabled();
+    copyToSummary("Edtgongyingyali_in", "Btngongyingyali_in", "CbGongYingYaLi", "BtnGongYingYaLi",
+                  pump);
+    copyToSummary("Edtzhenkongpengyali_in", "Btnzhenkongpengyali_in", "CbZhenKongPengYaLi",
+                  "BtnZhenKongPengYaLi", pump);
+    const bool byLength = select || Named<QRadioButton>(this, "RbTubeLen_calc")->isChecked();
+    copyToSummary("Edttubechangdu_in", "Btntubechangdu_in",
+                  select ? "CbTubeLength" : "CbTubeLength_calc",
+                  select ? "BtnTubeLength" : "btnTubeLength_calc", byLength);
+    copyToSummary("Edtxilouliang_in", "Btnxilouliang_in",
+                  select ? "Cbgongjianxielouliang" : "Cbgongjianxielouliang_calc",
+                  select ? "Btngongjianxielouliang" : "btngongjianxielouliang_calc", true);
+    copyToSummary("EdtTubeRongji_in", "BtnTubeRongji_in", "CbTubeRongji_calc", "btnTubeRongji_calc",
+                  !byLength);
+    copyToSummary("EdtTubeYinSu_in", "BtnTubeYinSu_in", "CbTubeYinSu_calc", "btnTubeYinSu_calc",
+                  !byLength);
+    for (const char* name : {"Edttubechangdu_in", "Btntubechangdu_in"})
+        Named<QWidget>(this, name)->setEnabled(byLength);
+    for (const char* name :
+         {"EdtTubeRongji_in", "BtnTubeRongji_in", "EdtTubeYinSu_in", "BtnTubeYinSu_in"})
+        Named<QWidget>(this, name)->setEnabled(!byLength);
+    const bool automatic = Named<QRadioButton>(this, "Rbzidong")->isChecked();
+    copyToSummary("Edtzhenkongyali_in", "Btnzhenkongyali_in", "CbZhenKongYaLi", "BtnZhenKongYaLi",
+                  select && automatic);
+    Named<QLineEdit>(this, "EdtAnZhuangZiShi_in")->setText(CbAnZhuangZiShi->currentText());
+    Named<QLineEdit>(this, "Edtanquanlv_in")
+        ->setText(Named<QComboBox>(this, "CbAnquanlv")->currentText());
+    const bool throttle = Named<QComboBox>(this, "cbjieliuVAKaidu")->isEnabled();
+    copyToSummary("Edtkaidu_in", "Btnkaidu_in", "cbjieliuVAKaidu", "btnjieliuVAKaidu", throttle);
+    for (const char* name : {"Edtkaidu_in", "Btnkaidu_in"})
+        Named<QWidget>(this, name)->setEnabled(throttle);
+    Named<QLineEdit>(this, "Edtxdxingshi_in")
+        ->setText(Named<QRadioButton>(this, automatic ? "Rbzidong" : "Rbzhiding")->text());
+}
