@@ -238,8 +238,10 @@ private slots:
             << "";
         QTest::newRow("no section") << 0 << "x.SEL" << QByteArray("SoftName=ZAVK1\n") << "MSG0032"
                                     << "";
-        QTest::newRow("ours") << 0 << "x.SEL" << ours << "not available"
-                              << "";
+        // Ours, but without a record: the message names the key, the start page stays.
+        QTest::newRow("ours, incomplete")
+            << 0 << "x.SEL" << ours << "x.SEL: key CalcInput.System_Cat is missing"
+            << "";
     }
     void historyButtonChecksTheChosenFile() {
         QFETCH(int, mode);
@@ -270,6 +272,7 @@ private slots:
         } else if (!message.isEmpty()) {
             QVERIFY2(texts.first().contains(message), qPrintable(texts.first()));
         }
+        QVERIFY(!shown.window->WorkForm()); // no wizard half restored
     }
 
     void closeQuestionNoKeepsTheWindowYesClosesIt() {
