@@ -1,6 +1,7 @@
 #include "../shell/MessageRecorder.h"
 #include "TestSupport.h"
 #include "app/AppStartup.h"
+#include "calc/CalcCircuit.h"
 #include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
@@ -374,6 +375,32 @@ private slots:
         }
         QVERIFY(near(CalcOutput.xizhuoyingdashijian, output.xizhuoyingdashijian));
         QVERIFY(near(CalcOutput.anquanlv, output.anquanlv));
+    }
+
+    // The result page's states by clicks: an edited working vacuum empties the
+    // outputs and keeps Save off until the recalculation; the initial result
+    // comes back with its axes.
+    void resultPageStatesFollowTheButtons() {
+        WizardRun run{TOperateType::otSelect};
+        for (const char* next : {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"})
+            QVERIFY(run.click(next));
+        auto* save = run.child<TSkinButton>("SkbSave_Result");
+        auto* recalculate = run.child<TSkinButton>("Btnzaijisuan");
+        auto* time = run.child<QLineEdit>("Edtxizhuoyingdashijian_out");
+        const QString initialTime = time->text();
+        const TChartData initialChart = run.wizard->Session().Chart;
+        QVERIFY(save->isEnabled() && !recalculate->isEnabled() && !initialTime.isEmpty());
+        QVERIFY(!run.child("EdtCaclResultMsg")->isVisible()); // no evaluation at first
+        typeInto(run.child<QComboBox>("CBzhenkongyl_out"), "-50");
+        QVERIFY(!save->isEnabled() && recalculate->isEnabled() && time->text().isEmpty());
+        QVERIFY(run.click("Btnzaijisuan"));
+        QVERIFY(save->isEnabled() && !time->text().isEmpty() && time->text() != initialTime);
+        QCOMPARE(run.wizard->Session().Chart.Left.Minimum, initialChart.Left.Minimum);
+        QCOMPARE(run.wizard->Session().Chart.Series[TheoreticalCurve],
+                 initialChart.Series[TheoreticalCurve]);
+        QVERIFY(run.click("BtnqichuResult"));
+        QCOMPARE(time->text(), initialTime);
+        QVERIFY(run.child<TSkinButton>("BtnqichuResult")->DownIn());
     }
 
     // A run the command line saved opens in the wizard to the result it printed.
