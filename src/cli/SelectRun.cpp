@@ -73,8 +73,8 @@ private:
         }
         return step.Proceed;
     }
-    void addProduct(const char* kind, const QString& series, const QString& id,
-                    const QString& table, int count = 1, const char* column = "M_Name");
+    void addProduct(const char* kind, const QString& series, const QString& id, const char* table,
+                    int count = 1, const char* column = "M_Name");
 
     TDMComm& db_;
     const TUnitManager& units_;
@@ -170,15 +170,9 @@ bool TSelection::choose(const QList<TListRow>& rows, const std::optional<QString
 }
 
 void TSelection::addProduct(const char* kind, const QString& series, const QString& id,
-                            const QString& table, int count, const char* column) {
-    QString name;
-    const QString field = QLatin1String(column);
-    if (IsIntegerText(id) &&
-        db_.OpenSQL("SELECT " + field + " FROM " + table + " WHERE ID=" + id) &&
-        !db_.QComm.IsEmpty())
-        name = db_.QComm.AsString(field);
-    db_.QComm.Close();
-    out_.Products.append({QLatin1String(kind), series, id, name, count});
+                            const char* table, int count, const char* column) {
+    out_.Products.append(
+        {QLatin1String(kind), series, id, db_.ValueOfId(table, column, id).toString(), count});
 }
 
 bool TSelection::padPage() {
@@ -198,7 +192,7 @@ bool TSelection::padPage() {
         return false;
     if (!stop(c_.LeavePadPage(db_, step), "pad"))
         return false;
-    addProduct("pad", c_.Input.PT_Series_ID, c_.Input.PT_ID, QStringLiteral("M_PT"), int(pads_));
+    addProduct("pad", c_.Input.PT_Series_ID, c_.Input.PT_ID, "M_PT", int(pads_));
     return true;
 }
 
@@ -209,7 +203,7 @@ bool TSelection::tubePage() {
     if (!stop(c_.LeaveTubePage(db_, values_.TubeLength, time_, int(pads_), values_.Leakage),
               "tubing"))
         return false;
-    addProduct("tubing", c_.Input.Tube_Series_ID, c_.Input.Tube_ID, QStringLiteral("M_Tube"));
+    addProduct("tubing", c_.Input.Tube_Series_ID, c_.Input.Tube_ID, "M_Tube");
     return true;
 }
 
@@ -246,10 +240,10 @@ bool TSelection::ejectorPage() {
     if (!stop(c_.LeaveEjectorPage(db_, step, out_.Output, out_.Session), "ejector"))
         return false;
     if (c_.UnitVariant())
-        addProduct("vacuum unit", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, QStringLiteral("M_EJ"));
+        addProduct("vacuum unit", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, "M_EJ");
     else
-        addProduct("ejector", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, QStringLiteral("M_EJ"),
-                   c_.Input.EJ_n, c_.EjectorNameColumn());
+        addProduct("ejector", c_.Input.EJ_Series_ID, c_.Input.EJ_ID, "M_EJ", c_.Input.EJ_n,
+                   c_.EjectorNameColumn());
     return true;
 }
 

@@ -36,14 +36,6 @@ void writeUsage(QTextStream& stream) {
     stream << "\n`zavk-cli COMMAND --help` describes a command, its options and exit codes.\n";
 }
 
-bool isOneOf(const QString& argument, std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-        if (argument == QLatin1String(name))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,7 +49,7 @@ int main(int argc, char* argv[]) {
         return CliExit::Usage;
     }
     const QString name = arguments.takeFirst();
-    if (isOneOf(name, {"--help", "-h", "help"})) {
+    if (IsOneOf(name, {"--help", "-h", "help"})) {
         writeUsage(out);
         return CliExit::Success;
     }

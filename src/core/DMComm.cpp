@@ -275,3 +275,14 @@ bool TDMComm::RollbackTrans() {
     transactionLevel_ = level;
     return ok;
 }
+
+QVariant TDMComm::ValueOfId(const char* table, const char* column, const QString& id) {
+    QVariant value;
+    const QString name = QLatin1String(column);
+    if (IsIntegerText(id) &&
+        OpenSQL("SELECT " + name + " FROM " + QLatin1String(table) + " WHERE ID=" + id) &&
+        !QComm.IsEmpty())
+        value = QComm.Value(name);
+    QComm.Close();
+    return value;
+}

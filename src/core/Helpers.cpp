@@ -162,3 +162,11 @@ bool ConvertDecimalSeparator(const QString& sourcePath, const QString& targetPat
     // The old target stays in place until the new one is complete.
     return WriteFileAtomically(targetPath, content, error);
 }
+
+bool IsOneOf(const QString& text, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (text == QLatin1String(name))
+            return true;
+    }
+    return false;
+}

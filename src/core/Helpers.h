@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 // Small operations shared by many screens; none of them touches a widget.
 
 // The n-th field (from 1) of text split at separator, after trimming blanks and
@@ -15,6 +17,9 @@ bool RegionName(int index, QString& name);
 // A number for SQL text: shortest general form, up to 15 significant digits, "." as
 // decimal separator whatever the locale. NaN and infinity give NULL, which matches no row.
 QString SqlNumber(double value);
+
+// Whether the text is one of the names.
+bool IsOneOf(const QString& text, std::initializer_list<const char*> names);
 
 // True when text is a plain decimal integer (optional sign), the only form of an ID
 // that may be pasted into SQL text.

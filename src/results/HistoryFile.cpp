@@ -274,15 +274,19 @@ std::optional<double> HistoryNumber(const QString& text) {
     return std::nullopt;
 }
 
-bool ReadHistoryRun(const QString& path, THistoryRun& run, THistoryError& error) {
+// The file's bytes; false with the reason in error when it cannot be read.
+static bool readHistoryBytes(const QString& path, QByteArray& content, THistoryError& error) {
     error = THistoryError();
     if (!QFileInfo(path).exists())
         return failUnreadable(path, QStringLiteral("no such file"), error);
-    QByteArray content;
     QString reason;
-    if (!ReadRegularFile(path, IniFile::MaxFileSize, content, reason))
-        return failUnreadable(path, reason, error);
-    return Reader(content, path, error).readRun(run);
+    return ReadRegularFile(path, IniFile::MaxFileSize, content, reason) ||
+           failUnreadable(path, reason, error);
+}
+
+bool ReadHistoryRun(const QString& path, THistoryRun& run, THistoryError& error) {
+    QByteArray content;
+    return readHistoryBytes(path, content, error) && Reader(content, path, error).readRun(run);
 }
 
 bool IsHistoryFile(const QString& path) {
@@ -293,13 +297,8 @@ bool IsHistoryFile(const QString& path) {
 }
 
 bool ReadHistoryCalc(const QString& path, THistoryCalc& calc, THistoryError& error) {
-    if (!QFileInfo(path).exists())
-        return failUnreadable(path, QStringLiteral("no such file"), error);
     QByteArray content;
-    QString reason;
-    if (!ReadRegularFile(path, IniFile::MaxFileSize, content, reason))
-        return failUnreadable(path, reason, error);
-    return ParseHistoryCalc(content, path, calc, error);
+    return readHistoryBytes(path, content, error) && ParseHistoryCalc(content, path, calc, error);
 }
 
 QStringList RequiredProductKeys(const QString& circuitNum, int systemCat) {

@@ -4,40 +4,15 @@
 #include "core/Helpers.h"
 #include "results/HistoryFile.h"
 
-namespace {
-
-// A number column of the row with the ID; 0 when the ID is not an integer or
-// there is no row.
-double columnOf(TDMComm& db, const char* column, const char* table, const QString& id) {
-    double value = 0;
-    const QString name = QLatin1String(column);
-    if (IsIntegerText(id) &&
-        db.OpenSQL("SELECT " + name + " FROM " + QLatin1String(table) + " WHERE ID=" + id) &&
-        !db.QComm.IsEmpty())
-        value = db.QComm.AsFloat(name);
-    db.QComm.Close();
-    return value;
-}
-
-bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
-    for (const char* c : circuits) {
-        if (circuit == QLatin1String(c))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 TResultFigures ResultFiguresOf(TDMComm& db, const TCalcInput& input, const TCalcOutput& output) {
     TResultFigures f;
     f.EjectorRows = input.System_Cat == 1 || input.System_Cat == 2;
     f.ShownAirFlow =
         f.EjectorRows ? input.EJ_n * output.kongqixiaofeiliang : output.kongqixiaofeiliang;
     if (f.EjectorRows)
-        f.StandardPressure = columnOf(db, "Stand_Pressure", "M_EJ", input.EJ_ID);
-    f.NozzleDiameter = columnOf(db, "Nozzle_Diameter", "M_EJ", input.EJ_ID);
-    f.SupplyValveC = columnOf(db, "C1to2", "M_VA", input.VA_Gongying_ID);
+        f.StandardPressure = db.ValueOfId("M_EJ", "Stand_Pressure", input.EJ_ID).toDouble();
+    f.NozzleDiameter = db.ValueOfId("M_EJ", "Nozzle_Diameter", input.EJ_ID).toDouble();
+    f.SupplyValveC = db.ValueOfId("M_VA", "C1to2", input.VA_Gongying_ID).toDouble();
     return f;
 }
 
@@ -76,9 +51,9 @@ QList<TEvaluationLine> EvaluateResult(double sf, int attitude, TOperateType mode
     if (f.SupplyValveC > d)
         return lines;
     const bool ejectorValves = input.System_Cat == 2;
-    if (isOneOf(input.CircuitNum, {"3", "3b", "4", "4b", "5"}))
+    if (IsOneOf(input.CircuitNum, {"3", "3b", "4", "4b", "5"}))
         lines.append({QStringLiteral("MSGCaclResult3"), ejectorValves ? input.EJ_n * d : d, true});
-    else if (isOneOf(input.CircuitNum, {"9", "9b"}))
+    else if (IsOneOf(input.CircuitNum, {"9", "9b"}))
         lines.append({QStringLiteral("MSGCaclResult4"), ejectorValves ? d : input.EJ_n * d, true});
     return lines;
 }

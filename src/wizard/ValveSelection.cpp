@@ -4,18 +4,6 @@
 #include "core/Helpers.h"
 #include "wizard/PadSelection.h"
 
-namespace {
-
-bool isOneOf(const QString& circuit, std::initializer_list<const char*> circuits) {
-    for (const char* c : circuits) {
-        if (circuit == QLatin1String(c))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 TValveComparison ValveComparisonValues(const QString& circuit, double d, double q) {
     const TCircuit* c = FindCircuit(circuit);
     if (!c)
@@ -37,16 +25,16 @@ bool SwitchingValveQualifies(const TSwitchingValveRow& v, const QString& circuit
                              double q, double d) {
     const double c = mode == TOperateType::otCalc ? v.C1to2 : v.C2to3;
     const double flow = q / 30;
-    if (v.Port == 3 && v.Use == 0 && isOneOf(circuit, {"3b", "4b", "7b", "8b"}) && flow <= c)
+    if (v.Port == 3 && v.Use == 0 && IsOneOf(circuit, {"3b", "4b", "7b", "8b"}) && flow <= c)
         return true;
-    if ((v.Port == 2 || v.Port == 3) && v.Use == 0 && isOneOf(circuit, {"7", "8"}) &&
+    if ((v.Port == 2 || v.Port == 3) && v.Use == 0 && IsOneOf(circuit, {"7", "8"}) &&
         v.C1to2 >= flow)
         return true;
-    if (v.Port == 3 && v.Use == 0 && isOneOf(circuit, {"9", "9b"}) && v.C1to2 >= 0.471 * d * d)
+    if (v.Port == 3 && v.Use == 0 && IsOneOf(circuit, {"9", "9b"}) && v.C1to2 >= 0.471 * d * d)
         return true;
-    if (v.Port == 3 && v.Use == 1 && isOneOf(circuit, {"3b", "7b"}) && flow <= c)
+    if (v.Port == 3 && v.Use == 1 && IsOneOf(circuit, {"3b", "7b"}) && flow <= c)
         return true;
-    return v.Port == 3 && v.Use == 2 && isOneOf(circuit, {"4b", "8b"}) && flow <= c;
+    return v.Port == 3 && v.Use == 2 && IsOneOf(circuit, {"4b", "8b"}) && flow <= c;
 }
 
 std::optional<QString> ValveSeriesSql(double x, const QString& r) {

@@ -187,15 +187,7 @@ void TFrmActuatorSelection::fillProductList(const TValveModels& valves) {
 
 QString TFrmActuatorSelection::modelName(const char* table, const char* column,
                                          const QString& id) const {
-    QString name;
-    const QString field = QLatin1String(column);
-    if (DMComm && IsIntegerText(id) &&
-        DMComm->OpenSQL("SELECT " + field + " FROM " + QLatin1String(table) + " WHERE ID=" + id) &&
-        !DMComm->QComm.IsEmpty())
-        name = DMComm->QComm.AsString(field);
-    if (DMComm)
-        DMComm->QComm.Close();
-    return name;
+    return DMComm ? DMComm->ValueOfId(table, column, id).toString() : QString();
 }
 
 void TFrmActuatorSelection::applyChartTitles() {
