@@ -6,11 +6,13 @@
 
 #include "calc/CalcStatus.h"
 #include "controls/CommonDialogs.h"
+#include "controls/FrmDebugInfo.h"
 #include "controls/ResultChart.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/DMComm.h"
 #include "core/DbProductLookup.h"
+#include "core/Globals.h"
 #include "core/Helpers.h"
 #include "lang/XMLLan.h"
 #include "results/ResultFigures.h"
@@ -219,6 +221,8 @@ void TFrmActuatorSelection::showCalcOutputs(bool reset) {
     }
     chart_->SetData(session_.Chart);
     evaluateResult(figures);
+    if (DebugMode && FrmDebugInfo) // the trace of the calculation shown
+        FrmDebugInfo->ShowTrace(session_.Trace);
 }
 
 void TFrmActuatorSelection::evaluateResult(const TResultFigures& figures) {
