@@ -277,19 +277,25 @@ void TFrmMainShell::startRun() {
     hooks.ShowMainPage = [this] { ShowMainPage(); };
     hooks.SetHint = [this](const QString& hint) { labHint->setText(hint); };
     hooks.SetProgress = [this](int value) { Gue1->setValue(value); };
+    hooks.ModeChanged = [this] { showModeTitle(); };
     workForm_ = new TFrmActuatorSelection(panWorkPage, hooks);
     workForm_->SetRestoredFromHistory(false);
     panWorkPage->layout()->addWidget(workForm_);
     workForm_->show();
     nbMainShell->setCurrentIndex(1);
     workForm_->ShowPage(wpHuilu);
-    const bool select = OperateType == TOperateType::otSelect;
-    labMainTitle->setText(mainTitle_ + '-' + (select ? LblSelect : LblCalculat)->text());
+    showModeTitle();
     workForm_->Context().SyncingModelSel = false;
+    const bool select = OperateType == TOperateType::otSelect;
     if (BaseClass)
         BaseClass->HelpTopic = select ? helpTopic("GettingStarted.html", "9-2-1.htm")
                                       : helpTopic("FileMenu.html", "10-2-1.htm");
     QApplication::restoreOverrideCursor();
+}
+
+void TFrmMainShell::showModeTitle() {
+    const bool select = OperateType == TOperateType::otSelect;
+    labMainTitle->setText(mainTitle_ + '-' + (select ? LblSelect : LblCalculat)->text());
 }
 
 void TFrmMainShell::openHistory() {

@@ -74,6 +74,7 @@ private:
     void applyLanguage();
     void setOperateType(bool select);
     void startRun();
+    void showModeTitle();
     void openHistory();
     void showSettings();
     bool handleGripMouse(QEvent* event);

@@ -259,17 +259,11 @@ void TFrmActuatorSelection::nextFromHuilu() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     context_.FillCalcInput(ConditionValues(), OperateType, catalogueTubeDiameter);
     TDbProductLookup products(*DMComm);
-    TCalcSession session;
-    TCalcOptions options;
-    options.RescaleChart = true;
-    const TCalcStatus status = CalcCircuit(context_.Input, CalcOutput, products, session, options);
+    const int status = CalcCircuit(context_.Input, CalcOutput, products, session_, {false, true});
     QApplication::restoreOverrideCursor();
-    if (status != CalcDone) {
-        warn(CalcStatusMessageKey(status));
-        ShowPage(wpHuilu);
+    if (!passed({status == CalcDone, CalcStatusMessageKey(status), true}))
         return;
-    }
-    ShowPage(wpResult);
+    showResult(QStringLiteral("LblCaclResult.Caption"), TValveModels());
 }
 
 void TFrmActuatorSelection::showResultPage() {
@@ -282,7 +276,13 @@ void TFrmActuatorSelection::showResultPage() {
     QApplication::restoreOverrideCursor();
     if (!passed(outcome))
         return;
-    Named<QLabel>(this, "LblSelectResult")->setText(languageText("LblSelectResult.Caption"));
+    showResult(QStringLiteral("LblSelectResult.Caption"), valves);
+}
+
+// The calculated result on the result page, in either mode.
+void TFrmActuatorSelection::showResult(const QString& caption, const TValveModels& valves) {
+    const bool select = OperateType == TOperateType::otSelect;
+    Named<QLabel>(this, "LblSelectResult")->setText(languageText(caption));
     fillProductList(valves);
     fillInputSummary();
     Named<TSkinButton>(this, "BtnqichuResult")->SetDownIn(true);
@@ -290,10 +290,11 @@ void TFrmActuatorSelection::showResultPage() {
     setOutputHints(true);
     Nbsetup->Highlight(context_.ResultFlowStep());
     ShowPage(wpResult);
-    if (BaseClass)
-        BaseClass->HelpTopic = BaseClass->UsesNamedHelpTopics()
-                                   ? QStringLiteral("resultados-de-la-seleccion.html")
-                                   : QStringLiteral("9-2-7.htm");
+    if (BaseClass) {
+        const bool named = BaseClass->UsesNamedHelpTopics();
+        BaseClass->HelpTopic = select ? (named ? "resultados-de-la-seleccion.html" : "9-2-7.htm")
+                                      : (named ? "EditMenu.html" : "10-2-2.htm");
+    }
     enablePrintSave(true);
 }
 

@@ -37,6 +37,7 @@ public:
         std::function<void()> ShowMainPage;          // a Cancel button
         std::function<void(const QString&)> SetHint; // the status line
         std::function<void(int)> SetProgress;        // the creation gauge
+        std::function<void()> ModeChanged;           // the mode's title
     };
     explicit TFrmActuatorSelection(QWidget* parent = nullptr, TShellHooks hooks = {});
     ~TFrmActuatorSelection() override;
@@ -135,6 +136,9 @@ private:
     QString& valveSeriesId(int list);
     // The result page.
     void showResultPage();
+    void showResult(const QString& caption, const TValveModels& valves);
+    // Carries the selection into calculation mode with its products and values.
+    void transferToCalculation();
     QWidget* buildResultPage();
     QGroupBox* outputList(QWidget* parent);
     void bindResultPage();

@@ -3,6 +3,7 @@
 
 #include "wizard/FrmActuatorSelection.h"
 
+#include "controls/CommonDialogs.h"
 #include "controls/SpeedButtonEx.h"
 #include "controls/ValueEntry.h"
 #include "wizard/WizardControls.h"
@@ -134,4 +135,76 @@ void TFrmActuatorSelection::fillInputSummary() {
         Named<QWidget>(this, name)->setEnabled(throttle);
     Named<QLineEdit>(this, "Edtxdxingshi_in")
         ->setText(Named<QRadioButton>(this, automatic ? "Rbzidong" : "Rbzhiding")->text());
+}
+
+void TFrmActuatorSelection::transferToCalculation() {
+    if (ShowKeyedMessage(QStringLiteral("MSGGOTOCACLINFO"), TMsgDlgType::mtInformation,
+                         mbYes | mbNo) != mrYes)
+        return;
+    OperateType = TOperateType::otCalc;
+    context_.SyncingModelSel = true;
+    applyModeLayout();
+    // The values the summary holds go to the calculation's inputs.
+    const struct {
+        const char* Field;
+        const char* Source;
+        const char* Button;
+        const char* Box;
+        bool Unit;
+    } values[] = {
+        {"Edtgongyingyali_in", "Btngongyingyali_in", "BtnGongYingYaLi", "CbGongYingYaLi", false},
+        {"Edtzhenkongpengyali_in", "Btnzhenkongpengyali_in", "BtnZhenKongPengYaLi",
+         "CbZhenKongPengYaLi", false},
+        {"EdtGongJianZhiLiang_in", "Btngongjianzhiliang_in", "Btngongjianzhiliang",
+         "Cbgongjianzhiliang", false},
+        {"Edtxilouliang_in", "Btnxilouliang_in", "btngongjianxielouliang_calc",
+         "Cbgongjianxielouliang_calc", true},
+        {"Edttubechangdu_in", "Btntubechangdu_in", "btnTubeLength_calc", "CbTubeLength_calc", true},
+    };
+    for (const auto& v : values) {
+        const QString text = Named<QLineEdit>(this, v.Field)->text();
+        if (text.isEmpty())
+            continue;
+        auto* from = Named<TSpeedButtonEx>(this, v.Source);
+        auto* to = Named<TSpeedButtonEx>(this, v.Button);
+        to->SetCurNum(from->CurNum());
+        if (v.Unit) {
+            to->SetItemIndex(from->ItemIndex());
+            to->setText(from->text());
+        }
+        auto* box = Named<QComboBox>(this, v.Box);
+        const QSignalBlocker quiet(box);
+        box->setEditText(text);
+    }
+    // The products by their model names, in the record and in the model boxes.
+    QString* names[] = {&context_.Input.PT_Name,        &context_.Input.Tube_Name,
+                        &context_.Input.EJ_Name,        &context_.Input.VA_Gongying_Name,
+                        &context_.Input.VA_Pohuai_Name, &context_.Input.VA_QieHuan_Name,
+                        &context_.Input.VA_Jieliu_Name};
+    const char* const products[][2] = {{"EdtSelectPT", "EdtPTsel"},
+                                       {"EdtSelectTube", "EdtTubesel"},
+                                       {"EdtSelectET", "EdtEJsel"},
+                                       {"EdtSelectVAGongYing", "EdtGongyingVAsel"},
+                                       {"EdtSelectVAPoHuai", "EdtPohuaiVAsel"},
+                                       {"EdtSelectVAQieHuan", "EdtQiehuanVAsel"},
+                                       {"EdtSelectVAJieLiu", "EdtjieliuVAsel"}};
+    for (int i = 0; i < 7; ++i) {
+        *names[i] = Named<QLineEdit>(this, products[i][0])->text();
+        Named<QLineEdit>(this, products[i][1])->setText(*names[i]);
+    }
+    // Counts (1 for none given) and the throttle fully open.
+    const std::pair<const char*, std::pair<const char*, const char*>> counts[] = {
+        {"EdtSelectPTCount", {"btnPTCount", "cbPTCount"}},
+        {"EdtSelectETCount", {"btnEJCount", "cbEJCount"}}};
+    for (const auto& [field, target] : counts) {
+        const QString text = Named<QLineEdit>(this, field)->text();
+        Named<TSpeedButtonEx>(this, target.first)->SetCurNum(text.isEmpty() ? 1 : text.toInt());
+        Named<QComboBox>(this, target.second)->setEditText(text);
+    }
+    Named<TSpeedButtonEx>(this, "btnjieliuVAKaidu")->SetCurNum(100);
+    Named<QComboBox>(this, "cbjieliuVAKaidu")->setEditText(QStringLiteral("100"));
+    context_.SyncingModelSel = false;
+    ShowPage(wpHuilu);
+    if (hooks_.ModeChanged)
+        hooks_.ModeChanged();
 }

@@ -141,8 +141,8 @@ QWidget* TFrmActuatorSelection::buildResultPage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
-    layout->addWidget(navigationRow(
-        page, {"SkbSave_Result", "SkbPrint_Result", "SkbReturn_Result", "SkbCancel_Result"}));
+    layout->addWidget(navigationRow(page, {"SkbCacl_Result", "SkbSave_Result", "SkbPrint_Result",
+                                           "SkbReturn_Result", "SkbCancel_Result"}));
     return page;
 }
 
@@ -159,32 +159,44 @@ void TFrmActuatorSelection::bindResultPage() {
             [this] { recalculate(true); });
     connect(Named<TSkinButton>(this, "SkbSave_Result"), &TSkinButton::clicked, this,
             &TFrmActuatorSelection::saveHistory);
+    connect(Named<TSkinButton>(this, "SkbCacl_Result"), &TSkinButton::clicked, this,
+            &TFrmActuatorSelection::transferToCalculation);
     Named<TSkinButton>(this, "SkbPrint_Result")->setEnabled(false); // with the report
     bindInputSummary();
     applyChartTitles();
 }
 
-// The product list of a selection: each product's model and count.
+// The product list: each product's model and count; calculating, as named.
 void TFrmActuatorSelection::fillProductList(const TValveModels& valves) {
-    for (const auto& row : ProductRows) {
-        Named<QLineEdit>(this, row[1])->clear();
-        Named<QLineEdit>(this, row[2])->clear();
-    }
+    const TCalcInput& in = context_.Input;
     auto show = [this](int row, const QString& model, const QString& count) {
         Named<QLineEdit>(this, ProductRows[row][1])->setText(model);
         Named<QLineEdit>(this, ProductRows[row][2])->setText(model.isEmpty() ? QString() : count);
     };
-    const TCalcInput& in = context_.Input;
+    const QString one = QStringLiteral("1");
+    if (OperateType == TOperateType::otCalc) {
+        const QString names[] = {in.PT_Name,          in.Tube_Name,      in.EJ_Name,
+                                 in.VA_Gongying_Name, in.VA_Pohuai_Name, in.VA_QieHuan_Name,
+                                 in.VA_Jieliu_Name};
+        for (int row = 0; row < 7; ++row)
+            show(row, names[row], one);
+        show(0, in.PT_Name, Named<QComboBox>(this, "cbPTCount")->currentText());
+        const bool counted = Named<QComboBox>(this, "cbEJCount")->isEnabled();
+        show(2, in.EJ_Name,
+             in.System_Cat == 3
+                 ? one
+                 : (counted ? Named<QComboBox>(this, "cbEJCount")->currentText() : QString()));
+        return;
+    }
     show(0, modelName("M_PT", "M_Name", in.PT_ID),
          Named<QComboBox>(this, "Cbxipanshuliang")->currentText());
-    show(1, modelName("M_Tube", "M_Name", in.Tube_ID), QStringLiteral("1"));
-    show(3, valves.Supply, QStringLiteral("1"));
-    show(4, valves.Release, QStringLiteral("1"));
-    show(5, valves.Switching, QStringLiteral("1"));
-    show(6, valves.Throttle, QStringLiteral("1"));
-    const bool unit = in.System_Cat == 3;
+    show(1, modelName("M_Tube", "M_Name", in.Tube_ID), one);
     show(2, modelName("M_EJ", context_.EjectorNameColumn(), in.EJ_ID),
-         unit ? QStringLiteral("1") : QString::number(in.EJ_n));
+         in.System_Cat == 3 ? one : QString::number(in.EJ_n));
+    show(3, valves.Supply, one);
+    show(4, valves.Release, one);
+    show(5, valves.Switching, one);
+    show(6, valves.Throttle, one);
 }
 
 QString TFrmActuatorSelection::modelName(const char* table, const char* column,

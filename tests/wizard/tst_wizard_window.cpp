@@ -403,6 +403,28 @@ private slots:
         QVERIFY(run.child<TSkinButton>("BtnqichuResult")->DownIn());
     }
 
+    // Carried over into calculation mode, the selection's products and values give
+    // the same result there.
+    void selectionCarriedIntoCalculationGivesTheSameResult() {
+        WizardRun run{TOperateType::otSelect};
+        run.selectRow(1); // separate valves: every kind of product named
+        for (const char* next :
+             {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ", "SkbNext_VA"})
+            QVERIFY(run.click(next));
+        const TCalcOutput selected = CalcOutput;
+        run.messages.answer = mrYes;
+        QVERIFY(run.click("SkbCacl_Result"));
+        QCOMPARE(OperateType, TOperateType::otCalc);
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpHuilu));
+        QCOMPARE(run.child<QLineEdit>("EdtEJsel")->text(),
+                 run.child<QLineEdit>("EdtSelectET")->text());
+        QVERIFY(run.click("SkbNext_huilu"));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
+        QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
+        QVERIFY(qAbs(CalcOutput.anquanlv - selected.anquanlv) < 1e-9);
+        OperateType = TOperateType::otSelect;
+    }
+
     // A run the command line saved opens in the wizard to the result it printed.
     void commandLineRunOpensToItsResult() {
         WizardRun run{TOperateType::otSelect};
