@@ -17,62 +17,28 @@ for language in "${languages[@]}"; do
     folder=$(mktemp -d)
     cp -r build/ZAVK/. "$folder/"
     printf '[System]\r\nDisplayAgree=0\r\nDefaultLanguage=%s\r\n' "$language" > "$folder/System.ini"
-    # The start page's buttons: selection mode, calculation mode, New.
+    # Clicks at the places of the start page's buttons (selection mode 878,112,
+    # calculation mode 878,174, New 878,244), the system grid's rows (90,173 + 28 per
+    # row), page 0's Next (803,691), the other pages' Next (665,691) and Cancel (940,691).
     xvfb-run -a -s "-screen 0 1100x800x24 -wr" bash -c "
+        shot() { import -window root -crop 1024x738+0+0 '$out/'\$1'-$language.png'; }
+        click() { xdotool mousemove \$1 \$2 click 1; sleep 1; }
+        next() { for i in \$(seq \$1); do click 665 691; done; }
+        # A new selection in the system grid's row (0 to 3), past page 0.
+        selection() { click 940 691; click 878 112; click 878 244; click 90 \$((173 + 28 * \$1)); click 803 691; }
         '$folder/ZAVK' & pid=\$!
         sleep 3
-        xdotool mousemove 878 112 click 1 mousemove 878 244 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-selection-$language.png'
-        xdotool mousemove 803 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-pad-$language.png'
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-tubing-$language.png'
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-ejector-$language.png'
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/result-1-$language.png'
-        # An ejector with separate valves (second row of the system grid): its valve page.
-        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
-        sleep 1
-        xdotool mousemove 90 201 click 1 mousemove 803 691 click 1
-        sleep 1
-        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
-        sleep 1
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-valves-$language.png'
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/result-2-$language.png'
-        # A vacuum pump with a vacuum unit (third row): the unit page.
-        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
-        sleep 1
-        xdotool mousemove 90 229 click 1 mousemove 803 691 click 1
-        sleep 1
-        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-unit-$language.png'
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/result-3-$language.png'
-        # A vacuum pump with separate valves (fourth row): through its valves to the result.
-        xdotool mousemove 940 691 click 1 mousemove 878 112 click 1 mousemove 878 244 click 1
-        sleep 1
-        xdotool mousemove 90 257 click 1 mousemove 803 691 click 1
-        sleep 1
-        xdotool mousemove 665 691 click 1 && sleep 1 && xdotool mousemove 665 691 click 1
-        sleep 1
-        xdotool mousemove 665 691 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/result-4-$language.png'
-        xdotool mousemove 940 691 click 1 mousemove 878 174 click 1 mousemove 878 244 click 1
-        sleep 1
-        import -window root -crop 1024x738+0+0 '$out/wizard-calculation-$language.png'
+        click 878 112; click 878 244; shot wizard-selection
+        click 803 691; shot wizard-pad
+        next 1; shot wizard-tubing
+        next 1; shot wizard-ejector
+        next 1; shot result-1
+        selection 1; next 3; shot wizard-valves   # an ejector with separate valves
+        next 1; shot result-2
+        selection 2; next 2; shot wizard-unit     # a vacuum pump with a vacuum unit
+        next 1; shot result-3
+        selection 3; next 3; shot result-4        # a vacuum pump with separate valves
+        click 940 691; click 878 174; click 878 244; shot wizard-calculation
         kill \$pid" >/dev/null 2>&1
     rm -rf "$folder"
     echo "$out/wizard-selection-$language.png"
