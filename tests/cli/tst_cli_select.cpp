@@ -1,10 +1,13 @@
 #include "TestSupport.h"
+#include "results/HistoryFile.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -93,6 +96,26 @@ private slots:
                                         1e-12 * qMax(1.0, qAbs(b.toDouble()))
                                   : a == b,
                      qPrintable(key));
+        }
+    }
+
+    // A save killed at any moment leaves the old file or the new one, whole.
+    void killedSavesLeaveAWholeFile() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("run.SEL");
+        const QStringList arguments{"select", "--circuit", "3b", "--mass", "2", "--save", path};
+        QCOMPARE(RunProgram(Cli, arguments).exitCode, 0);
+        for (int delay = 0; delay < 60; delay += 3) {
+            QProcess process;
+            process.start(Cli, arguments);
+            QVERIFY(process.waitForStarted());
+            QThread::msleep(delay);
+            process.kill();
+            process.waitForFinished();
+            THistoryCalc calc;
+            THistoryError error;
+            QVERIFY2(ReadHistoryCalc(path, calc, error), qPrintable(error.Text));
+            QCOMPARE(calc.Input.CircuitNum, QString("3b"));
         }
     }
 
