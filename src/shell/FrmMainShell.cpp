@@ -324,9 +324,7 @@ void TFrmMainShell::openHistory() {
     OperateType = run.Calc.OperateType;
     startRun();
     workForm_->LoadHistory(run);
-    // A calculation opens on its first page until calculation mode shows results.
-    if (OperateType == TOperateType::otSelect)
-        workForm_->ShowResult();
+    workForm_->ShowResult();
 }
 
 void TFrmMainShell::showSettings() {

@@ -52,8 +52,10 @@ public:
     THistoryState HistoryState() const;
     // Restores a fresh wizard from a run read and checked whole; calculates nothing.
     void LoadHistory(const THistoryRun& run);
-    // The result of a restored selection, calculated as the result page does.
-    void ShowResult() { showResultPage(); }
+    // The result of a restored run, calculated as its mode's last Next does.
+    void ShowResult() {
+        OperateType == TOperateType::otSelect ? showResultPage() : nextFromHuilu();
+    }
     const TCalcSession& Session() const { return session_; }
     // Keeps the units shown for the next wizard of this mode, while units are free.
     void SaveUnits() const;

@@ -422,6 +422,17 @@ private slots:
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
         QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
         QVERIFY(qAbs(CalcOutput.anquanlv - selected.anquanlv) < 1e-9);
+        // Saved as a calculation, it opens to the same result.
+        const QString path = run.folder.file("run.CAL");
+        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
+        QVERIFY(run.click("SkbSave_Result"));
+        QVERIFY(run.click("SkbCancel_Result"));
+        CalcOutput = TCalcOutput{};
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbHistory")->Click());
+        SetFileChooser({});
+        QVERIFY2(run.messages.texts().size() == 1, qPrintable(run.messages.texts().join('|')));
+        QCOMPARE(FrmMainShell->WorkForm()->Pages()->currentIndex(), int(wpResult));
+        QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
         OperateType = TOperateType::otSelect;
     }
 
