@@ -9,14 +9,6 @@ namespace {
 
 const char* const ScreenName = "FrmActuatorSelection";
 
-int defaultIndex(const TSinglePara& para) {
-    for (int index = 0; index < para.Count(); ++index) {
-        if (para.Pops.at(index).IsDefaultUnit == 1)
-            return index;
-    }
-    return 0;
-}
-
 } // namespace
 
 TResultText::TResultText(TDMComm& db, const QString& language)
@@ -35,7 +27,7 @@ QList<TResultText::TRow> TResultText::Outputs(const TCalcReport& report) const {
             continue;
         TRow row{QLatin1String(o.Name), item(QLatin1String(o.Label) + ".Caption", o.Name), {}, {}};
         if (const TSinglePara* para = units_.FindParameter(o.Parameter)) {
-            const int index = defaultIndex(*para);
+            const int index = para->DefaultIndex();
             const bool noRelease = o.Parameter == 116 && o.Value == -1;
             row.Text = noRelease ? QString() : TextOfValue(*para, index, index, o.Value);
             row.Unit = o.Parameter == 1000 ? QString() : UnitCaption(&lan_, *para, index);
@@ -52,18 +44,12 @@ QStringList TResultText::Evaluation(const TCalcReport& report) const {
             safety = row.Text;
     }
     const std::optional<double> sf = ParseNumber(safety); // as the page displays it
-    QStringList texts;
     if (!sf)
-        return texts;
-    for (const TEvaluationLine& line :
-         EvaluateResult(*sf, report.History.Attitude, report.History.OperateType,
-                        report.History.Input, report.Figures)) {
-        QString text = lan_.GetMessageText(line.Key).simplified();
-        if (line.HasValue) // the pattern's one number, nothing else is formatted
-            text.replace(QLatin1String("%g"), QString::number(line.Value, 'g', 6));
-        texts << text;
-    }
-    return texts;
+        return {};
+    return EvaluationTexts(
+        EvaluateResult(*sf, report.History.Attitude, report.History.OperateType,
+                       report.History.Input, report.Figures),
+        [this](const QString& key) { return lan_.GetMessageText(key).simplified(); });
 }
 
 QString TResultText::SeriesName(int series) const {

@@ -170,18 +170,11 @@ const std::pair<const char*, int> InputButtons[] = {
 // default units, shown with their captions.
 THistoryState historyState(const TWizardContext& c, const TSelectOutcome& outcome,
                            const TUnitManager& units, const TXMLLan& lan) {
-    THistoryState state;
-    state.EJ_Type = c.EJ_Type;
-    state.EJ_Valve_V2 = c.EJ_Valve_V2;
-    state.Tube_QMax = c.Tube_QMax;
-    state.VA_Gongying_BiJiaoVaule = c.VA_Gongying_BiJiaoVaule;
-    state.VA_Pohuai_BiJiaoVaule = c.VA_Pohuai_BiJiaoVaule;
-    state.VA_Jieliu_BiJiaoVaule = c.VA_Jieliu_BiJiaoVaule;
-    state.Input = c.Input;
+    THistoryState state = c.HistoryState(TOperateType::otSelect);
     state.Controls = outcome.Controls;
     for (const auto& [button, parameter] : InputButtons) {
         const TSinglePara* para = units.FindParameter(parameter);
-        const int index = para ? DefaultUnitIndex(*para) : -1;
+        const int index = para ? para->DefaultIndex() : -1;
         if (index >= 0)
             state.ButtonUnits.insert(QLatin1String(button),
                                      {index, UnitCaption(&lan, *para, index)});

@@ -33,7 +33,7 @@ const TInput SafetyInput{"--safety", 1000, -1};
 const double StandardPressures[] = {0.35, 0.4, 0.45, 0.5};
 
 const TSinglePop* defaultUnit(const TSinglePara& para) {
-    return para.Pop(DefaultUnitIndex(para));
+    return para.Pop(para.DefaultIndex());
 }
 
 // The selection in progress: the request, the context and the first problem.
@@ -355,14 +355,6 @@ void TSelection::run() {
 }
 
 } // namespace
-
-int DefaultUnitIndex(const TSinglePara& para) {
-    for (int index = 0; index < para.Count(); ++index) {
-        if (para.Pops.at(index).IsDefaultUnit == 1)
-            return index;
-    }
-    return 0;
-}
 
 TSelectOutcome RunSelection(TDMComm& db, const TUnitManager& units, const TSelectRequest& request,
                             TWizardContext& context) {

@@ -11,7 +11,6 @@
 
 class TDMComm;
 class TUnitManager;
-struct TSinglePara;
 
 // What `zavk-cli select` was asked, in calculation units; a value left out takes
 // what the wizard starts with.
@@ -50,9 +49,6 @@ struct TSelectOutcome {
     TCalcSession Session;
     bool Calculated = false;
 };
-
-// The index of the parameter's default unit (the calculation unit); 0 when none is marked.
-int DefaultUnitIndex(const TSinglePara& para);
 
 // Runs the wizard's selection steps from the first page to the result with the
 // context alone: the same rules the pages call, the first row of every list

@@ -266,6 +266,21 @@ bool ParseHistoryCalc(const QByteArray& content, const QString& fileName, THisto
     return Reader(content, fileName, error).read(calc);
 }
 
+QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input) {
+    QList<std::pair<QString, QVariant>> fields = {{QStringLiteral("System_Cat"), input.System_Cat},
+                                                  {QStringLiteral("CircuitNum"), input.CircuitNum}};
+    for (const ProductFields& product : Products) {
+        const QString stem = QLatin1String(product.Stem);
+        fields.append({stem + QStringLiteral("_Series_ID"), input.*product.Series});
+        fields.append({stem + QStringLiteral("_ID"), input.*product.Id});
+        fields.append({stem + QStringLiteral("_Name"), input.*product.Name});
+    }
+    for (const NumberField& field : Numbers)
+        fields.append({QLatin1String(field.Name), input.*field.Member});
+    fields.append({QStringLiteral("EJ_n"), input.EJ_n});
+    return fields;
+}
+
 std::optional<double> HistoryNumber(const QString& text) {
     bool ok = false;
     const double value = QString(text).replace(',', '.').toDouble(&ok);

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <optional>
 
@@ -72,6 +73,10 @@ struct THistoryRun {
 // ReadHistoryCalc does, the ejector filters as one of the forms the circuits use,
 // and every number of the controls; the first problem is named in error.
 bool ReadHistoryRun(const QString& path, THistoryRun& run, THistoryError& error);
+// The fields of the record by the name the file gives them (without "CalcInput."),
+// in the file's order, each as an int, a double or a QString.
+QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input);
+
 // A number as history files write it, "." or "," as decimal separator.
 std::optional<double> HistoryNumber(const QString& text);
 

@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <variant>
 
 namespace {
 
@@ -173,53 +172,6 @@ const char* const ValueButtons[] = {
     "BtnTubeRongji_in",
 };
 
-using RecordMember = std::variant<int TCalcInput::*, QString TCalcInput::*, double TCalcInput::*>;
-
-struct RecordField {
-    const char* Name;
-    RecordMember Member;
-};
-
-// The record in the file's order, which is not the record's: tubing before the
-// ejector, the supply valve before the release valve.
-const RecordField RecordFields[] = {
-    {"System_Cat", &TCalcInput::System_Cat},
-    {"CircuitNum", &TCalcInput::CircuitNum},
-    {"PT_Series_ID", &TCalcInput::PT_Series_ID},
-    {"PT_ID", &TCalcInput::PT_ID},
-    {"PT_Name", &TCalcInput::PT_Name},
-    {"Tube_Series_ID", &TCalcInput::Tube_Series_ID},
-    {"Tube_ID", &TCalcInput::Tube_ID},
-    {"Tube_Name", &TCalcInput::Tube_Name},
-    {"EJ_Series_ID", &TCalcInput::EJ_Series_ID},
-    {"EJ_ID", &TCalcInput::EJ_ID},
-    {"EJ_Name", &TCalcInput::EJ_Name},
-    {"VA_Gongying_Series_ID", &TCalcInput::VA_Gongying_Series_ID},
-    {"VA_Gongying_ID", &TCalcInput::VA_Gongying_ID},
-    {"VA_Gongying_Name", &TCalcInput::VA_Gongying_Name},
-    {"VA_Pohuai_Series_ID", &TCalcInput::VA_Pohuai_Series_ID},
-    {"VA_Pohuai_ID", &TCalcInput::VA_Pohuai_ID},
-    {"VA_Pohuai_Name", &TCalcInput::VA_Pohuai_Name},
-    {"VA_QieHuan_Series_ID", &TCalcInput::VA_QieHuan_Series_ID},
-    {"VA_QieHuan_ID", &TCalcInput::VA_QieHuan_ID},
-    {"VA_QieHuan_Name", &TCalcInput::VA_QieHuan_Name},
-    {"VA_Jieliu_Series_ID", &TCalcInput::VA_Jieliu_Series_ID},
-    {"VA_Jieliu_ID", &TCalcInput::VA_Jieliu_ID},
-    {"VA_Jieliu_Name", &TCalcInput::VA_Jieliu_Name},
-    {"BiaoZhunGongyingYaLi", &TCalcInput::BiaoZhunGongyingYaLi},
-    {"PoHuaiYaLi", &TCalcInput::PoHuaiYaLi},
-    {"ZhenKongPengYaLi", &TCalcInput::ZhenKongPengYaLi},
-    {"zhenkongyali", &TCalcInput::zhenkongyali},
-    {"TubeLength", &TCalcInput::TubeLength},
-    {"gongjianzhiliang", &TCalcInput::gongjianzhiliang},
-    {"gongjianxielouliang", &TCalcInput::gongjianxielouliang},
-    {"k", &TCalcInput::k},
-    {"Se", &TCalcInput::Se},
-    {"V", &TCalcInput::V},
-    {"n", &TCalcInput::n},
-    {"EJ_n", &TCalcInput::EJ_n},
-};
-
 // One line of the file before its value is formatted; an empty key is the empty line.
 struct Entry {
     QString Key;
@@ -227,23 +179,13 @@ struct Entry {
     QVariant Value;
 };
 
-Kind kindOf(int) {
-    return Kind::Integer;
-}
-Kind kindOf(double) {
-    return Kind::Number;
-}
-Kind kindOf(const QString&) {
-    return Kind::Text;
-}
-
-Entry recordEntry(const TCalcInput& input, const RecordField& field) {
-    const QString key = QStringLiteral("CalcInput.") + QLatin1String(field.Name);
-    return std::visit(
-        [&](auto member) {
-            return Entry{key, kindOf(input.*member), QVariant::fromValue(input.*member)};
-        },
-        field.Member);
+// A field of the record as the file writes it: its key and its kind by its type.
+Entry recordEntry(const std::pair<QString, QVariant>& field) {
+    const int type = field.second.typeId();
+    const Kind kind = type == QMetaType::Int      ? Kind::Integer
+                      : type == QMetaType::Double ? Kind::Number
+                                                  : Kind::Text;
+    return {QStringLiteral("CalcInput.") + field.first, kind, field.second};
 }
 
 Entry controlEntry(const THistoryState& state, const ControlKey& control) {
@@ -269,8 +211,8 @@ QList<Entry> entries(const THistoryState& state) {
         {"VA_Pohuai_BiJiaoVaule", Kind::Number, state.VA_Pohuai_BiJiaoVaule},
         {"VA_Jieliu_BiJiaoVaule", Kind::Number, state.VA_Jieliu_BiJiaoVaule},
     };
-    for (const RecordField& field : RecordFields)
-        list.append(recordEntry(state.Input, field));
+    for (const auto& field : CalcInputFields(state.Input))
+        list.append(recordEntry(field));
     for (const ControlKey& control : ControlKeys)
         list.append(controlEntry(state, control));
     for (const char* button : ValueButtons) {
@@ -298,18 +240,6 @@ QStringList HistoryValueButtons() {
     for (const char* button : ValueButtons)
         names << QLatin1String(button);
     return names;
-}
-
-QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input) {
-    QList<std::pair<QString, QVariant>> fields;
-    for (const RecordField& field : RecordFields) {
-        std::visit(
-            [&](auto member) {
-                fields.append({QLatin1String(field.Name), input.*member});
-            },
-            field.Member);
-    }
-    return fields;
 }
 
 namespace {

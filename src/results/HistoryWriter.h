@@ -2,6 +2,7 @@
 
 #include "calc/CalcRecords.h"
 #include "core/Globals.h"
+#include "results/HistoryFile.h"
 
 #include <QHash>
 #include <QString>
@@ -41,10 +42,6 @@ QStringList HistoryLines(const THistoryState& state, const QString& decimalSepar
 // and the value buttons whose unit index and caption the file keeps.
 QStringList HistoryControlKeys();
 QStringList HistoryValueButtons();
-
-// The fields of the record by the name the file gives them (without "CalcInput."),
-// in the file's order, each as an int, a double or a QString.
-QList<std::pair<QString, QVariant>> CalcInputFields(const TCalcInput& input);
 
 // Writes the lines with CR LF line ends and the locale's decimal separator,
 // replacing the file at path atomically: a failed write leaves the old file as it

@@ -58,6 +58,18 @@ QList<TEvaluationLine> EvaluateResult(double sf, int attitude, TOperateType mode
     return lines;
 }
 
+QStringList EvaluationTexts(const QList<TEvaluationLine>& lines,
+                            const std::function<QString(const QString& key)>& message) {
+    QStringList texts;
+    for (const TEvaluationLine& line : lines) {
+        QString text = message(line.Key);
+        if (line.HasValue)
+            text.replace(QLatin1String("%g"), QString::number(line.Value, 'g', 6));
+        texts << text;
+    }
+    return texts;
+}
+
 QList<TResultOutput> ResultOutputs(const TCalcOutput& o, const TResultFigures& f) {
     const bool ejector = f.EjectorRows;
     return {

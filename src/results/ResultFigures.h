@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class TDMComm;
 
@@ -36,6 +39,10 @@ struct TEvaluationLine {
 // attitude (0 horizontal, 1 vertical) and the supply valve against the nozzle.
 QList<TEvaluationLine> EvaluateResult(double displayedSafety, int attitude, TOperateType mode,
                                       const TCalcInput& input, const TResultFigures& figures);
+// The lines as texts: each line's message by its key, the supply-valve value put
+// into the pattern's one number (nothing else in a pattern is formatted).
+QStringList EvaluationTexts(const QList<TEvaluationLine>& lines,
+                            const std::function<QString(const QString& key)>& message);
 // The circuit note (the actual circuit depends on the models) shows with the
 // valves built in: categories 1 and 3.
 inline bool ShowsCircuitNote(int systemCat) {

@@ -58,6 +58,15 @@ struct TSinglePara {
     const TSinglePop* Pop(int index) const {
         return index >= 0 && index < Pops.size() ? &Pops.at(index) : nullptr;
     }
+    // The index of the default unit, the one values are calculated in; 0 when none
+    // is marked.
+    int DefaultIndex() const {
+        for (int index = 0; index < Count(); ++index) {
+            if (Pops.at(index).IsDefaultUnit == 1)
+                return index;
+        }
+        return 0;
+    }
 };
 
 // The parameters, their units, presets and the unit schemes, read from the

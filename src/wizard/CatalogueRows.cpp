@@ -21,21 +21,17 @@ QList<TListRow> SeriesRows(TDMComm& db, const std::optional<QString>& sql) {
     return CatalogueRows(db, sql, "SERIESID", "ID");
 }
 
-namespace {
-
-bool isSpecialUnitSeries(const QString& seriesId) {
+bool IsSpecialUnitSeries(const QString& seriesId) {
     return seriesId.compare(QLatin1String(SpecialUnitSeries), Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
-
 QString SeriesTextKey(const QString& id, const QString& seriesId, bool unitVariant) {
-    return unitVariant && !isSpecialUnitSeries(seriesId) ? id + QStringLiteral("_2") : id;
+    return unitVariant && !IsSpecialUnitSeries(seriesId) ? id + QStringLiteral("_2") : id;
 }
 
 QString SeriesPictureFile(const QString& picture, const QString& seriesId, bool unitVariant,
                           bool buffer, int systemCat) {
-    if (isSpecialUnitSeries(seriesId))
+    if (IsSpecialUnitSeries(seriesId))
         return picture + '_' + QString::number(systemCat) + QStringLiteral(".jpg");
     const QString base = buffer ? picture + QStringLiteral("_B") : picture;
     return base + (unitVariant ? QStringLiteral("_2.jpg") : QStringLiteral(".jpg"));

@@ -21,6 +21,9 @@ QList<TListRow> CatalogueRows(TDMComm& db, const std::optional<QString>& sql, co
 // The rows of a series statement: SERIESID and the series' ID.
 QList<TListRow> SeriesRows(TDMComm& db, const std::optional<QString>& sql);
 
+// Whether the series is the vacuum unit series treated apart (its pictures by
+// category, no pump wording, a release supply pressure of at least 0.3 MPa).
+bool IsSpecialUnitSeries(const QString& seriesId);
 // The key of a series' texts in the language file: its catalogue ID, with "_2"
 // for the vacuum unit wording (never for the special unit series).
 QString SeriesTextKey(const QString& id, const QString& seriesId, bool unitVariant);

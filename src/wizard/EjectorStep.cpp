@@ -5,10 +5,8 @@
 #include "wizard/WizardContext.h"
 
 #include "calc/CalcCircuit.h"
-#include "core/CatalogueConstants.h"
 #include "core/DMComm.h"
 #include "core/DataTable.h"
-#include "core/DbProductLookup.h"
 
 namespace {
 
@@ -79,8 +77,7 @@ TStepOutcome TWizardContext::LeaveEjectorPage(TDMComm& db, const TEjectorStep& s
 
 TStepOutcome TWizardContext::searchVacuumUnit(TDMComm& db, const TEjectorStep& step,
                                               TCalcOutput& output, TCalcSession& session) {
-    if (Input.EJ_Series_ID.compare(QLatin1String(SpecialUnitSeries), Qt::CaseInsensitive) == 0 &&
-        step.Conditions.ReleaseSupply < 0.3)
+    if (IsSpecialUnitSeries(Input.EJ_Series_ID) && step.Conditions.ReleaseSupply < 0.3)
         return {false, QStringLiteral("MSGZK2MIN")};
     const std::optional<QString> sql = UnitsOfSeriesSql(Input.EJ_Series_ID, RegionColumn);
     TDataTable units;
@@ -89,12 +86,10 @@ TStepOutcome TWizardContext::searchVacuumUnit(TDMComm& db, const TEjectorStep& s
     QStringList ids;
     for (units.First(); !units.Eof(); units.Next())
         ids.append(units.AsString(QStringLiteral("ID")));
-    TDbProductLookup products(db);
     for (const QString& id : ids) {
         Input.EJ_ID = id;
         FillCalcInput(step.Conditions, TOperateType::otSelect, nullptr);
-        session.Wizard = {PadVacuum, Tube_QMax, NozzleDiameter};
-        const int status = CalcCircuit(Input, output, products, session, {true, true});
+        const int status = Calculate(db, output, session, {true, true});
         if (status == CalcDone && output.xizhuoyingdashijian < step.ResponseTime)
             return {true, {}};
         // A unit slower than any chart is simply not fast enough; any other failure

@@ -8,7 +8,6 @@
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/DMComm.h"
-#include "core/DbProductLookup.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "lang/XMLLan.h"
@@ -258,8 +257,7 @@ void TFrmActuatorSelection::nextFromHuilu() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     context_.FillCalcInput(ConditionValues(), OperateType, catalogueTubeDiameter);
-    TDbProductLookup products(*DMComm);
-    const int status = CalcCircuit(context_.Input, CalcOutput, products, session_, {false, true});
+    const int status = context_.Calculate(*DMComm, CalcOutput, session_, {false, true});
     QApplication::restoreOverrideCursor();
     if (!passed({status == CalcDone, CalcStatusMessageKey(status), true}))
         return;

@@ -7,7 +7,6 @@
 #include "calc/CircuitTable.h"
 #include "core/DMComm.h"
 #include "core/DataTable.h"
-#include "core/DbProductLookup.h"
 #include "wizard/ValveSelection.h"
 
 namespace {
@@ -131,9 +130,7 @@ TStepOutcome TWizardContext::CalculateSelection(TDMComm& db, const TConditionVal
     if (models)
         *models = chosen;
     FillCalcInput(values, TOperateType::otSelect, nullptr);
-    TDbProductLookup products(db);
-    session.Wizard = {PadVacuum, Tube_QMax, NozzleDiameter};
-    const int status = CalcCircuit(Input, output, products, session, {false, true});
+    const int status = Calculate(db, output, session, {false, true});
     if (status != CalcDone)
         return {false, CalcStatusMessageKey(status), true};
     return {true, {}};

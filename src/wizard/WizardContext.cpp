@@ -1,9 +1,13 @@
 #include "wizard/WizardContext.h"
 
+#include "calc/CalcCircuit.h"
 #include "calc/CircuitTable.h"
 #include "calc/Formulas.h"
 #include "core/DMComm.h"
+#include "core/DbProductLookup.h"
 #include "core/Helpers.h"
+#include "results/HistoryFile.h"
+#include "results/HistoryWriter.h"
 #include "units/UnitConversion.h"
 #include "wizard/EjectorSelection.h"
 #include "wizard/TubeSelection.h"
@@ -180,6 +184,36 @@ TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
     if (EJCandidateFilter.isEmpty())
         return {false, QLatin1String(shortKey)};
     return {ReopenCandidates(db), {}};
+}
+
+int TWizardContext::Calculate(TDMComm& db, TCalcOutput& output, TCalcSession& session,
+                              const TCalcOptions& options) {
+    TDbProductLookup products(db);
+    session.Wizard = {PadVacuum, Tube_QMax, NozzleDiameter};
+    return CalcCircuit(Input, output, products, session, options);
+}
+
+THistoryState TWizardContext::HistoryState(TOperateType mode) const {
+    THistoryState state;
+    state.OperateType = mode;
+    state.EJ_Type = EJ_Type;
+    state.EJ_Valve_V2 = EJ_Valve_V2;
+    state.Tube_QMax = Tube_QMax;
+    state.VA_Gongying_BiJiaoVaule = VA_Gongying_BiJiaoVaule;
+    state.VA_Pohuai_BiJiaoVaule = VA_Pohuai_BiJiaoVaule;
+    state.VA_Jieliu_BiJiaoVaule = VA_Jieliu_BiJiaoVaule;
+    state.Input = Input;
+    return state;
+}
+
+void TWizardContext::Restore(const THistoryRun& run) {
+    EJ_Type = run.EJ_Type;
+    EJ_Valve_V2 = run.EJ_Valve_V2;
+    Tube_QMax = run.Calc.TubeQMax;
+    VA_Gongying_BiJiaoVaule = run.VA_Gongying_BiJiaoVaule;
+    VA_Pohuai_BiJiaoVaule = run.VA_Pohuai_BiJiaoVaule;
+    VA_Jieliu_BiJiaoVaule = run.VA_Jieliu_BiJiaoVaule;
+    Input = run.Calc.Input;
 }
 
 bool TWizardContext::ReopenCandidates(TDMComm& db) const {

@@ -12,7 +12,10 @@
 #include <optional>
 
 class TDMComm;
+struct TCalcOptions;
 struct TCalcSession;
+struct THistoryRun;
+struct THistoryState;
 
 // The wizard's pages, by index of its page control.
 enum TWizardPage { wpHuilu, wpPT, wpTube, wpEJ, wpVa, wpResult };
@@ -197,6 +200,16 @@ public:
     // The smallest sufficient model of each chosen valve series into the record,
     // when the result shows; a valve without a model keeps its ID.
     TValveModels ChooseValveModels(TDMComm& db);
+
+    // Calculates the record with the catalogue's products, the wizard's values
+    // going to the trace; the calculation's status.
+    int Calculate(TDMComm& db, TCalcOutput& output, TCalcSession& session,
+                  const TCalcOptions& options);
+    // The run's record and the wizard's values as a history file keeps them (the
+    // controls' state is the window's or the caller's to add).
+    THistoryState HistoryState(TOperateType mode) const;
+    // The record and the wizard's values of a run read back.
+    void Restore(const THistoryRun& run);
 
     // Showing the result of a selection: the valve models into the record (their
     // names into models), the inputs, and the calculation of adsorption and release

@@ -40,15 +40,7 @@ QVariant TFrmActuatorSelection::controlState(const QString& key) const {
 }
 
 THistoryState TFrmActuatorSelection::HistoryState() const {
-    THistoryState state;
-    state.OperateType = OperateType;
-    state.EJ_Type = context_.EJ_Type;
-    state.EJ_Valve_V2 = context_.EJ_Valve_V2;
-    state.Tube_QMax = context_.Tube_QMax;
-    state.VA_Gongying_BiJiaoVaule = context_.VA_Gongying_BiJiaoVaule;
-    state.VA_Pohuai_BiJiaoVaule = context_.VA_Pohuai_BiJiaoVaule;
-    state.VA_Jieliu_BiJiaoVaule = context_.VA_Jieliu_BiJiaoVaule;
-    state.Input = context_.Input;
+    THistoryState state = context_.HistoryState(OperateType);
     for (const QString& key : HistoryControlKeys()) {
         const QVariant value = controlState(key);
         if (value.isValid())
@@ -106,12 +98,7 @@ void TFrmActuatorSelection::restoreControl(const QString& key, const QString& te
 }
 
 void TFrmActuatorSelection::LoadHistory(const THistoryRun& run) {
-    context_.EJ_Type = run.EJ_Type;
-    context_.EJ_Valve_V2 = run.EJ_Valve_V2;
-    context_.Tube_QMax = run.Calc.TubeQMax;
-    context_.VA_Gongying_BiJiaoVaule = run.VA_Gongying_BiJiaoVaule;
-    context_.VA_Pohuai_BiJiaoVaule = run.VA_Pohuai_BiJiaoVaule;
-    context_.VA_Jieliu_BiJiaoVaule = run.VA_Jieliu_BiJiaoVaule;
+    context_.Restore(run); // the record is set again at the end: the pages empty it
     const bool select = OperateType == TOperateType::otSelect;
     const QStringList keys = HistoryControlKeys();
     const qsizetype calcFrom = keys.indexOf(QStringLiteral("EdtPTsel.Text"));

@@ -11,7 +11,6 @@
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
 #include "core/DMComm.h"
-#include "core/DbProductLookup.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "lang/XMLLan.h"
@@ -243,15 +242,12 @@ void TFrmActuatorSelection::evaluateResult(const TResultFigures& figures) {
     memo->clear();
     const std::optional<double> sf = ParseNumber(Named<QLineEdit>(this, "Edtanquanlv_out")->text());
     if ((OperateType == TOperateType::otCalc || !initial) && sf) {
-        QStringList texts;
-        for (const TEvaluationLine& line : EvaluateResult(*sf, CbAnZhuangZiShi->currentIndex(),
-                                                          OperateType, context_.Input, figures)) {
-            QString text =
-                BaseClass && BaseClass->Lan ? BaseClass->Lan->GetMessageText(line.Key) : line.Key;
-            if (line.HasValue) // the pattern's one number, nothing else is formatted
-                text.replace(QLatin1String("%g"), QString::number(line.Value, 'g', 6));
-            texts << text;
-        }
+        const QStringList texts = EvaluationTexts(
+            EvaluateResult(*sf, CbAnZhuangZiShi->currentIndex(), OperateType, context_.Input,
+                           figures),
+            [](const QString& key) {
+                return BaseClass && BaseClass->Lan ? BaseClass->Lan->GetMessageText(key) : key;
+            });
         memo->setPlainText(texts.join('\n'));
     }
     memo->setVisible(!memo->toPlainText().isEmpty());
@@ -276,9 +272,7 @@ void TFrmActuatorSelection::recalculate(bool initial) {
     Named<TSkinButton>(this, "BtnqichuResult")->SetDownIn(initial);
     context_.Input.zhenkongyali =
         initial ? -1 : std::fabs(Named<TSpeedButtonEx>(this, "Btnzhenkongyl_out")->CurNum());
-    TDbProductLookup products(*DMComm);
-    const int status =
-        CalcCircuit(context_.Input, CalcOutput, products, session_, {false, initial});
+    const int status = context_.Calculate(*DMComm, CalcOutput, session_, {false, initial});
     if (!passed({status == CalcDone, CalcStatusMessageKey(status)}))
         return;
     showCalcOutputs(initial);
