@@ -44,25 +44,21 @@ QList<QPointF> pointsOf(const std::vector<TChartPoint>& points) {
     return list;
 }
 
-// The desired label distance, widened to 2, 5 or 10 times a power of ten until
-// no more than the given number of labels fit, as labels must not overlap.
+// The desired label distance, or the first 1, 2 or 5 times a power of ten above it
+// at which no more than the given number of labels fit: labels must not overlap.
 double labelInterval(const TChartAxis& range, int labels) {
     const double span = range.Maximum - range.Minimum;
-    double interval = range.Increment;
-    if (!(interval > 0) || !(span > 0))
+    const double desired = range.Increment;
+    if (!(desired > 0) || !(span > 0))
         return span > 0 ? span / 5 : 1;
-    for (double power = std::pow(10.0, std::floor(std::log10(interval))); span / interval > labels;
-         power *= 10) {
-        for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-            if (factor * power >= interval && span / (factor * power) <= labels) {
-                interval = factor * power;
-                break;
-            }
+    if (span / desired <= labels)
+        return desired;
+    for (double power = std::pow(10.0, std::floor(std::log10(desired)));; power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            if (factor * power >= desired && span / (factor * power) <= labels)
+                return factor * power;
         }
-        if (span / interval > labels)
-            interval = 10 * power;
     }
-    return interval;
 }
 
 void setAxis(QValueAxis* axis, const TChartAxis& range, int labels) {
