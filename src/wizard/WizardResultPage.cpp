@@ -14,6 +14,8 @@
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "lang/XMLLan.h"
+#include "reports/FrmPrint.h"
+#include "reports/FrmResultNote.h"
 #include "results/ResultFigures.h"
 #include "settings/BaseClass.h"
 #include "units/UnitConversion.h"
@@ -128,6 +130,10 @@ QWidget* TFrmActuatorSelection::buildResultPage() {
                              page, false);
     note->setWordWrap(true);
     side->addWidget(note);
+    TSkinButton* explain =
+        WizardButton("BtnCaclResultNote", QStringLiteral("About the result"), page);
+    explain->setFixedHeight(26);
+    side->addWidget(explain, 0, Qt::AlignRight);
     side->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(chart_, 1);
@@ -160,7 +166,14 @@ void TFrmActuatorSelection::bindResultPage() {
             &TFrmActuatorSelection::saveHistory);
     connect(Named<TSkinButton>(this, "SkbCacl_Result"), &TSkinButton::clicked, this,
             &TFrmActuatorSelection::transferToCalculation);
-    Named<TSkinButton>(this, "SkbPrint_Result")->setEnabled(false); // with the report
+    connect(Named<TSkinButton>(this, "SkbPrint_Result"), &TSkinButton::clicked, this, [this] {
+        TFrmPrint report(this);
+        report.exec();
+    });
+    connect(Named<TSkinButton>(this, "BtnCaclResultNote"), &TSkinButton::clicked, this, [this] {
+        TFrmResultNote note(this);
+        note.ShowNote(Named<TSkinButton>(this, "BtnCaclResultNote")->Caption());
+    });
     bindInputSummary();
     applyChartTitles();
 }
@@ -282,6 +295,7 @@ void TFrmActuatorSelection::recalculate(bool initial) {
 
 void TFrmActuatorSelection::enablePrintSave(bool on) {
     Named<TSkinButton>(this, "SkbSave_Result")->setEnabled(on);
+    Named<TSkinButton>(this, "SkbPrint_Result")->setEnabled(on);
 }
 
 void TFrmActuatorSelection::setOutputHints(bool initial) {

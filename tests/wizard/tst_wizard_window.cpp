@@ -378,23 +378,27 @@ private slots:
     }
 
     // The result page's states by clicks: an edited working vacuum empties the
-    // outputs and keeps Save off until the recalculation; the initial result
-    // comes back with its axes.
+    // outputs and keeps Save and Print off until the recalculation; the initial
+    // result comes back with its axes.
     void resultPageStatesFollowTheButtons() {
         WizardRun run{TOperateType::otSelect};
         for (const char* next : {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"})
             QVERIFY(run.click(next));
         auto* save = run.child<TSkinButton>("SkbSave_Result");
+        auto* print = run.child<TSkinButton>("SkbPrint_Result");
         auto* recalculate = run.child<TSkinButton>("Btnzaijisuan");
         auto* time = run.child<QLineEdit>("Edtxizhuoyingdashijian_out");
         const QString initialTime = time->text();
         const TChartData initialChart = run.wizard->Session().Chart;
-        QVERIFY(save->isEnabled() && !recalculate->isEnabled() && !initialTime.isEmpty());
+        QVERIFY(save->isEnabled() && print->isEnabled() && !recalculate->isEnabled());
+        QVERIFY(!initialTime.isEmpty());
         QVERIFY(!run.child("EdtCaclResultMsg")->isVisible()); // no evaluation at first
         typeInto(run.child<QComboBox>("CBzhenkongyl_out"), "-50");
-        QVERIFY(!save->isEnabled() && recalculate->isEnabled() && time->text().isEmpty());
+        QVERIFY(!save->isEnabled() && !print->isEnabled() && recalculate->isEnabled());
+        QVERIFY(time->text().isEmpty());
         QVERIFY(run.click("Btnzaijisuan"));
-        QVERIFY(save->isEnabled() && !time->text().isEmpty() && time->text() != initialTime);
+        QVERIFY(save->isEnabled() && print->isEnabled() && !time->text().isEmpty() &&
+                time->text() != initialTime);
         QCOMPARE(run.wizard->Session().Chart.Left.Minimum, initialChart.Left.Minimum);
         QCOMPARE(run.wizard->Session().Chart.Series[TheoreticalCurve],
                  initialChart.Series[TheoreticalCurve]);
