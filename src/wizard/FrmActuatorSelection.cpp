@@ -39,17 +39,6 @@ const char* const ModelBoxes[] = {"EdtPTsel",         "EdtTubesel",      "EdtEJs
                                   "EdtjieliuVAsel"};
 
 // Inner diameter of a catalogue tube, for the tubing given by length.
-std::optional<double> catalogueTubeDiameter(const QString& tubeId) {
-    if (!DMComm || !IsIntegerText(tubeId) ||
-        !DMComm->OpenSQL("SELECT * FROM M_Tube WHERE ID=" + tubeId + " ORDER BY DIAMETER_IN ASC"))
-        return std::nullopt;
-    std::optional<double> diameter;
-    if (!DMComm->QComm.IsEmpty())
-        diameter = DMComm->QComm.Value(QStringLiteral("DIAMETER_IN")).toDouble();
-    DMComm->QComm.Close();
-    return diameter;
-}
-
 void warn(const QString& key) {
     ShowKeyedMessage(key, TMsgDlgType::mtWarning, mbOK);
 }
@@ -256,7 +245,7 @@ void TFrmActuatorSelection::nextFromHuilu() {
         }
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    context_.FillCalcInput(ConditionValues(), OperateType, catalogueTubeDiameter);
+    context_.FillPanelInput(*DMComm, ConditionValues());
     const int status = context_.Calculate(*DMComm, CalcOutput, session_, {false, true});
     QApplication::restoreOverrideCursor();
     if (!passed({status == CalcDone, CalcStatusMessageKey(status), true}))

@@ -161,6 +161,18 @@ bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
     return true;
 }
 
+void TWizardContext::FillPanelInput(TDMComm& db, const TConditionValues& values) {
+    FillCalcInput(values, TOperateType::otCalc, [&db](const QString& tubeId) {
+        const QVariant diameter = db.ValueOfId("M_Tube", "DIAMETER_IN", tubeId);
+        return diameter.isNull() ? std::nullopt : std::optional(diameter.toDouble());
+    });
+    if (Input.System_Cat != 1 && Input.System_Cat != 2)
+        return;
+    const QVariant own = db.ValueOfId("M_EJ", "Stand_Pressure", Input.EJ_ID);
+    if (!own.isNull())
+        Input.BiaoZhunGongyingYaLi = own.toDouble();
+}
+
 TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {
     PadCount = step.Pads;
     Input.PT_ID = step.ModelId;

@@ -160,6 +160,11 @@ public:
     // input in problem, when the pad count box holds no number.
     bool FillCalcInput(const TConditionValues& values, TOperateType mode,
                        const TTubeDiameterLookup& tubeDiameter, QString* problem = nullptr);
+    // Calculation mode's record from the equipment panel's values: V and Se of a
+    // tube given by length from its catalogued diameter, and the standard supply
+    // pressure of a named ejector its own catalogued one, so that an ejector is
+    // never calculated at a pressure it was not chosen for.
+    void FillPanelInput(TDMComm& db, const TConditionValues& values);
 
     // Leaving the pad page: the pad, its area and the vacuum it needs, then whether
     // the vacuum source reaches that vacuum (the ejector candidates into

@@ -326,40 +326,56 @@ private slots:
     }
 
     // Saved from the result page and opened from the start page, under either
-    // decimal separator, a selection shows the same result again.
-    void savedSelectionReopensToTheSameResult_data() {
+    // decimal separator, a run shows the same result again: a selection, or the
+    // same selection carried into calculation mode and calculated there.
+    void savedRunReopensToTheSameResult_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("nexts");
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("calculation");
         const QStringList toEjector{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_EJ"};
-        QTest::newRow("ejector, point") << 0 << toEjector << "C";
-        QTest::newRow("ejector, valves, comma")
-            << 1 << toEjector + QStringList{"SkbNext_VA"} << "de_DE";
-        QTest::newRow("vacuum unit, comma") << 2 << toEjector << "de_DE";
-        QTest::newRow("pump, valves, point")
-            << 3 << QStringList{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_VA"} << "C";
+        const QStringList toValves{"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", "SkbNext_VA"};
+        const QStringList throughAll = toEjector + QStringList{"SkbNext_VA"};
+        QTest::newRow("ejector, point") << 0 << toEjector << "C" << false;
+        QTest::newRow("ejector, valves, comma") << 1 << throughAll << "de_DE" << false;
+        QTest::newRow("vacuum unit, comma") << 2 << toEjector << "de_DE" << false;
+        QTest::newRow("pump, valves, point") << 3 << toValves << "C" << false;
+        QTest::newRow("calculation: ejector, comma") << 0 << toEjector << "de_DE" << true;
+        QTest::newRow("calculation: ejector, valves, point") << 1 << throughAll << "C" << true;
+        QTest::newRow("calculation: vacuum unit, point") << 2 << toEjector << "C" << true;
+        QTest::newRow("calculation: pump, valves, comma") << 3 << toValves << "de_DE" << true;
     }
-    void savedSelectionReopensToTheSameResult() {
+    void savedRunReopensToTheSameResult() {
         QFETCH(int, row);
         QFETCH(QStringList, nexts);
         QFETCH(QString, locale);
+        QFETCH(bool, calculation);
         QLocale::setDefault(QLocale(locale));
         WizardRun run{TOperateType::otSelect};
         run.selectRow(row);
         for (const QString& next : nexts)
             QVERIFY(run.click(qPrintable(next)));
+        if (calculation) {
+            run.messages.answer = mrYes;
+            QVERIFY(run.click("SkbCacl_Result"));
+            QVERIFY(run.click("SkbNext_huilu"));
+            run.messages.requests.clear();
+        }
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
         const TCalcInput input = CalcInput;
         const TCalcOutput output = CalcOutput;
-        const QString path = run.folder.file("run.SEL");
+        const QString path = run.folder.file(calculation ? "run.CAL" : "run.SEL");
         SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
         QVERIFY(run.click("SkbSave_Result"));
         QVERIFY(run.click("SkbCancel_Result"));
         QLocale::setDefault(QLocale(locale == "C" ? "de_DE" : "C")); // opened under the other
         CalcInput = TCalcInput{};
+        CalcOutput = TCalcOutput{};
         QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbHistory")->Click());
         SetFileChooser({});
         QLocale::setDefault(QLocale::c());
+        const TOperateType reopenedMode = std::exchange(OperateType, TOperateType::otSelect);
+        QCOMPARE(reopenedMode, calculation ? TOperateType::otCalc : TOperateType::otSelect);
         TFrmActuatorSelection* reopened = FrmMainShell->WorkForm();
         QVERIFY2(run.messages.texts().isEmpty(), qPrintable(run.messages.texts().join('|')));
         QCOMPARE(reopened->Pages()->currentIndex(), int(wpResult));
@@ -371,7 +387,7 @@ private slots:
             const QVariant& is = reread[i].second;
             QVERIFY2(was.typeId() == QMetaType::Double ? near(is.toDouble(), was.toDouble())
                                                        : is == was,
-                     qPrintable(reread[i].first));
+                     qPrintable(reread[i].first + ": " + is.toString() + " vs " + was.toString()));
         }
         QVERIFY(near(CalcOutput.xizhuoyingdashijian, output.xizhuoyingdashijian));
         QVERIFY(near(CalcOutput.anquanlv, output.anquanlv));
@@ -426,17 +442,6 @@ private slots:
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
         QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
         QVERIFY(qAbs(CalcOutput.anquanlv - selected.anquanlv) < 1e-9);
-        // Saved as a calculation, it opens to the same result.
-        const QString path = run.folder.file("run.CAL");
-        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
-        QVERIFY(run.click("SkbSave_Result"));
-        QVERIFY(run.click("SkbCancel_Result"));
-        CalcOutput = TCalcOutput{};
-        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbHistory")->Click());
-        SetFileChooser({});
-        QVERIFY2(run.messages.texts().size() == 1, qPrintable(run.messages.texts().join('|')));
-        QCOMPARE(FrmMainShell->WorkForm()->Pages()->currentIndex(), int(wpResult));
-        QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
         OperateType = TOperateType::otSelect;
     }
 
