@@ -104,8 +104,16 @@ int TStandardPressures::Lowest() const {
     return -1;
 }
 
-TStandardPressures StandardPressureChoices(TQuery& candidates, const QString& seriesId) {
+void TStandardPressures::Add(double pressure, const QString& flowType) {
     static const char* const pressures[] = {"0.35", "0.4", "0.45", "0.5"};
+    const QString text = SqlNumber(pressure);
+    for (int index = 0; index < 4; ++index)
+        Offered[index] |= text == QLatin1String(pressures[index]);
+    Standard |= flowType == QLatin1String("S");
+    Large |= flowType == QLatin1String("L");
+}
+
+TStandardPressures StandardPressureChoices(TQuery& candidates, const QString& seriesId) {
     TStandardPressures choices;
     if (!candidates.Active())
         return choices;
@@ -113,12 +121,8 @@ TStandardPressures StandardPressureChoices(TQuery& candidates, const QString& se
         if (candidates.AsString(QStringLiteral("SeriesID")) != seriesId ||
             candidates.AsString(QStringLiteral("Stand_Pressure")).isEmpty())
             continue;
-        const QString pressure = SqlNumber(candidates.AsFloat(QStringLiteral("Stand_Pressure")));
-        for (int index = 0; index < 4; ++index)
-            choices.Offered[index] |= pressure == QLatin1String(pressures[index]);
-        const QString type = candidates.AsString(QStringLiteral("Flow_Type"));
-        choices.Standard |= type == QLatin1String("S");
-        choices.Large |= type == QLatin1String("L");
+        choices.Add(candidates.AsFloat(QStringLiteral("Stand_Pressure")),
+                    candidates.AsString(QStringLiteral("Flow_Type")));
     }
     return choices;
 }

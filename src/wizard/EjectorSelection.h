@@ -58,6 +58,8 @@ struct TStandardPressures {
     bool Offered[4] = {false, false, false, false};
     bool Standard = false;
     bool Large = false;
+    // Counts in one ejector's pressure and flow type ("S" or "L").
+    void Add(double pressure, const QString& flowType);
     // The radio checked after the walk: the lowest offered pressure, -1 for none.
     int Lowest() const;
 };

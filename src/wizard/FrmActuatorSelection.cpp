@@ -99,7 +99,7 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     progress(70);
     context_.UpdateCircuitCode();
     enableModelSelectors();
-    context_.ClearProductSelection();
+    context_.ClearAllProducts();
     applyModeLayout();
     Nbsetup->CopyCaptions();
     Nbsetup->Highlight(1);
@@ -109,13 +109,6 @@ TFrmActuatorSelection::TFrmActuatorSelection(QWidget* parent, TShellHooks hooks)
     progress(80);
     context_.SetRegion(BaseClass ? BaseClass->AreaProduct : 0);
     restoreRememberedUnits();
-    const QString separator = QLocale().decimalPoint();
-    const std::pair<const char*, const char*> pressures[] = {{"RbGyyldot35", "35MPa"},
-                                                             {"RbGyyldot4", "4MPa"},
-                                                             {"RbGyyldot45", "45MPa"},
-                                                             {"RbGyyldot5", "5MPa"}};
-    for (const auto& [radio, digits] : pressures)
-        Named<QRadioButton>(this, radio)->setText("0" + separator + QLatin1String(digits));
     onPageChanged(wpHuilu);
     progress(90);
 }
@@ -245,10 +238,12 @@ void TFrmActuatorSelection::nextFromHuilu() {
         }
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    context_.FillPanelInput(*DMComm, ConditionValues());
-    const int status = context_.Calculate(*DMComm, CalcOutput, session_, {false, true});
+    const TStepOutcome outcome =
+        context_.LeaveEquipmentPanel(*DMComm, ConditionValues(), CalcOutput, session_);
     QApplication::restoreOverrideCursor();
-    if (!passed({status == CalcDone, CalcStatusMessageKey(status), true}))
+    if (outcome.MessageKey == QLatin1String("MSGZK2MIN"))
+        Named<QLineEdit>(this, "EdtEJsel")->clear();
+    if (!passed(outcome))
         return;
     showResult(QStringLiteral("LblCaclResult.Caption"), TValveModels());
 }
@@ -319,10 +314,7 @@ TConditionValues TFrmActuatorSelection::ConditionValues() const {
     v.ReleaseSupply = value("BtnGongYingYaLi");
     v.PumpLevel = value("BtnZhenKongPengYaLi");
     v.Mass = value("Btngongjianzhiliang");
-    v.StandardPressure = TWizardContext::SelectedStandardPressure(
-        Named<QRadioButton>(this, "RbGyyldot5")->isChecked(),
-        Named<QRadioButton>(this, "RbGyyldot45")->isChecked(),
-        Named<QRadioButton>(this, "RbGyyldot4")->isChecked());
+    v.StandardPressure = CheckedStandardPressure(this);
     v.TubeLength = value(select ? "BtnTubeLength" : "btnTubeLength_calc");
     v.Leakage = value(select ? "Btngongjianxielouliang" : "btngongjianxielouliang_calc");
     v.PadCountText = Named<QComboBox>(this, "Cbxipanshuliang")->currentText();

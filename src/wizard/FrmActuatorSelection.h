@@ -96,6 +96,7 @@ private:
     void refreshEquipmentPanel();
     void copyModelButtonTexts();
     void setTubeByLength(bool byLength);
+    void chooseModel(int kind, const char* label, const char* box);
     void restoreRememberedUnits();
     // Shows the step's message; a failed calculation goes back to page 0.
     bool passed(const TStepOutcome& outcome);
@@ -113,7 +114,6 @@ private:
     void rebuildPadLists();
     void buildPadModelList();
     void nextFromPad();
-    QString seriesName(const QString& id) const;
     QStringList fillSeriesGrid(QTableWidget* grid, const QList<TListRow>& rows);
     void showSeriesNote(const QString& seriesId, const char* memo, bool unitVariant);
     // The tubing page.

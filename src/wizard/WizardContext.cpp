@@ -89,8 +89,6 @@ bool TWizardContext::UpdateSystemCategory() {
 
 void TWizardContext::ClearProductSelection() {
     QString* fields[] = {
-        &Input.PT_Series_ID,          &Input.PT_ID,          &Input.PT_Name,
-        &Input.Tube_Series_ID,        &Input.Tube_ID,        &Input.Tube_Name,
         &Input.EJ_Series_ID,          &Input.EJ_ID,          &Input.EJ_Name,
         &Input.VA_Gongying_Series_ID, &Input.VA_Gongying_ID, &Input.VA_Gongying_Name,
         &Input.VA_Pohuai_Series_ID,   &Input.VA_Pohuai_ID,   &Input.VA_Pohuai_Name,
@@ -98,6 +96,13 @@ void TWizardContext::ClearProductSelection() {
         &Input.VA_Jieliu_Series_ID,   &Input.VA_Jieliu_ID,   &Input.VA_Jieliu_Name,
     };
     for (QString* field : fields)
+        field->clear();
+}
+
+void TWizardContext::ClearAllProducts() {
+    ClearProductSelection();
+    for (QString* field : {&Input.PT_Series_ID, &Input.PT_ID, &Input.PT_Name, &Input.Tube_Series_ID,
+                           &Input.Tube_ID, &Input.Tube_Name})
         field->clear();
 }
 
@@ -159,18 +164,6 @@ bool TWizardContext::FillCalcInput(const TConditionValues& v, TOperateType mode,
         Input.Se = v.TubeConductance * 5;
     }
     return true;
-}
-
-void TWizardContext::FillPanelInput(TDMComm& db, const TConditionValues& values) {
-    FillCalcInput(values, TOperateType::otCalc, [&db](const QString& tubeId) {
-        const QVariant diameter = db.ValueOfId("M_Tube", "DIAMETER_IN", tubeId);
-        return diameter.isNull() ? std::nullopt : std::optional(diameter.toDouble());
-    });
-    if (Input.System_Cat != 1 && Input.System_Cat != 2)
-        return;
-    const QVariant own = db.ValueOfId("M_EJ", "Stand_Pressure", Input.EJ_ID);
-    if (!own.isNull())
-        Input.BiaoZhunGongyingYaLi = own.toDouble();
 }
 
 TStepOutcome TWizardContext::LeavePadPage(TDMComm& db, const TPadStep& step) {

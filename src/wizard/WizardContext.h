@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "wizard/CatalogueRows.h"
 #include "wizard/EjectorSelection.h"
+#include "wizard/ModelChoice.h"
 
 #include <QString>
 #include <QStringList>
@@ -146,8 +147,12 @@ public:
     void UpdateCircuitCode();
     // System_Cat and the ejector filters from CircuitNum; an unknown code changes nothing.
     bool UpdateSystemCategory();
-    // Empties every product of the record.
+    // Empties the record's ejector or unit and valves. The pad and the tubing fit
+    // every circuit: they stay, as their model boxes keep their texts, so that a
+    // box never shows a product the record does not name.
     void ClearProductSelection();
+    // Empties every product of the record: a new wizard names none.
+    void ClearAllProducts();
     // The base name of the diagrams of the circuit the options show.
     QString PictureCode() const;
     // Supply and pump pressure are asked for with a vacuum pump only.
@@ -160,11 +165,6 @@ public:
     // input in problem, when the pad count box holds no number.
     bool FillCalcInput(const TConditionValues& values, TOperateType mode,
                        const TTubeDiameterLookup& tubeDiameter, QString* problem = nullptr);
-    // Calculation mode's record from the equipment panel's values: V and Se of a
-    // tube given by length from its catalogued diameter, and the standard supply
-    // pressure of a named ejector its own catalogued one, so that an ejector is
-    // never calculated at a pressure it was not chosen for.
-    void FillPanelInput(TDMComm& db, const TConditionValues& values);
 
     // Leaving the pad page: the pad, its area and the vacuum it needs, then whether
     // the vacuum source reaches that vacuum (the ejector candidates into
@@ -205,6 +205,22 @@ public:
     // The smallest sufficient model of each chosen valve series into the record,
     // when the result shows; a valve without a model keeps its ID.
     TValveModels ChooseValveModels(TDMComm& db);
+
+    // Calculation mode. The model dialog's request for a kind of product: the
+    // circuit, its filters and the product the record names now.
+    TModelChoiceRequest ModelChoiceRequest(int kind) const;
+    // The product the dialog named, into the record's fields of its kind.
+    void TakeModelChoice(int kind, const QString& seriesId, const QString& id, const QString& name);
+    // The record from the equipment panel's values: V and Se of a tube given by
+    // length from its catalogued diameter, and the standard supply pressure of a
+    // named ejector its own catalogued one, so that an ejector is never calculated
+    // at a pressure it was not chosen for.
+    void FillPanelInput(TDMComm& db, const TConditionValues& values);
+    // Leaving page 0 in calculation mode: the record, the special unit series'
+    // release pressure (MSGZK2MIN), and the calculation of adsorption and release
+    // with the chart rescaled.
+    TStepOutcome LeaveEquipmentPanel(TDMComm& db, const TConditionValues& values,
+                                     TCalcOutput& output, TCalcSession& session);
 
     // Calculates the record with the catalogue's products, the wizard's values
     // going to the trace; the calculation's status.

@@ -2,7 +2,11 @@
 
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
 #include "units/UnitConversion.h"
+#include "wizard/EjectorSelection.h"
+#include "wizard/WizardContext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,9 +15,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -45,6 +51,14 @@ QTableWidget* WizardListGrid(const char* name, int columns, QWidget* parent) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
+}
+
+QString SeriesDisplayName(const QString& id) {
+    const QString name = BaseClass && BaseClass->Lan
+                             ? BaseClass->Lan->GetDataText(QStringLiteral("SERIES"), id,
+                                                           QStringLiteral("SERIES_Name"))
+                             : QString();
+    return name.isEmpty() ? id : name;
 }
 
 std::optional<double> NumberIn(const QComboBox* box) {
@@ -121,4 +135,58 @@ QPlainTextEdit* SeriesNote(const char* name, QWidget* parent, bool underList) {
     if (underList)
         note->setMaximumHeight(100); // four lines: the list keeps the height
     return note;
+}
+
+namespace {
+
+const char* const PressureRadios[] = {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"};
+
+} // namespace
+
+QWidget* EjectorChoicePanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QStringLiteral("PlEJInput"));
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(
+        WizardRadioGroup("GbEJType", "Ejector type",
+                         {{"RbBiaoZhun", "Standard flow"}, {"RbDaLiuLiang", "Large flow"}}, panel));
+    rows->addWidget(WizardRadioGroup("GbBiaoZhunYaLI", "Standard supply pressure",
+                                     {{"RbGyyldot35", "35MPa"},
+                                      {"RbGyyldot4", "4MPa"},
+                                      {"RbGyyldot45", "45MPa"},
+                                      {"RbGyyldot5", "5MPa"}},
+                                     panel));
+    Named<QRadioButton>(panel, "RbBiaoZhun")->setChecked(true);
+    const QString separator = QLocale().decimalPoint();
+    for (const char* name : PressureRadios) {
+        auto* radio = Named<QRadioButton>(panel, name);
+        radio->setText("0" + separator + radio->text());
+        radio->setEnabled(false);
+    }
+    Named<QRadioButton>(panel, "RbGyyldot5")->setChecked(true);
+    return panel;
+}
+
+void ShowEjectorChoices(QWidget* scope, const TStandardPressures& offered) {
+    for (int index = 0; index < 4; ++index) {
+        auto* radio = Named<QRadioButton>(scope, PressureRadios[index]);
+        radio->setEnabled(offered.Offered[index]);
+        radio->setAutoExclusive(false);
+        radio->setChecked(index == offered.Lowest());
+        radio->setAutoExclusive(true);
+    }
+    auto* standard = Named<QRadioButton>(scope, "RbBiaoZhun");
+    auto* large = Named<QRadioButton>(scope, "RbDaLiuLiang");
+    standard->setEnabled(offered.Standard);
+    large->setEnabled(offered.Large);
+    if (!large->isEnabled() && large->isChecked())
+        standard->setChecked(true);
+}
+
+double CheckedStandardPressure(const QWidget* scope) {
+    return TWizardContext::SelectedStandardPressure(
+        Named<QRadioButton>(scope, "RbGyyldot5")->isChecked(),
+        Named<QRadioButton>(scope, "RbGyyldot45")->isChecked(),
+        Named<QRadioButton>(scope, "RbGyyldot4")->isChecked());
 }

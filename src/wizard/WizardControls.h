@@ -18,6 +18,7 @@ class QRadioButton;
 class QTableWidget;
 class TSkinButton;
 class TSpeedButtonEx;
+struct TStandardPressures;
 
 // Small builders for the wizard's controls: every control gets its name, by which
 // the language file gives it its texts and the wizard finds it again.
@@ -31,6 +32,8 @@ inline constexpr QSize SeriesPictureSize{160, 150};
 QLabel* WizardPicture(const char* name, QSize size, QWidget* parent, bool framed = true);
 // A list of whole rows, one selected at a time, without headers or editing.
 QTableWidget* WizardListGrid(const char* name, int columns, QWidget* parent);
+// A series' name in the current language (by its catalogue ID); the ID without one.
+QString SeriesDisplayName(const QString& id);
 // The number a box shows, in the user's locale; nothing for another text.
 std::optional<double> NumberIn(const QComboBox* box);
 
@@ -44,6 +47,17 @@ QGroupBox* WizardRadioGroup(const char* name, const QString& title,
 // The read-only memo that shows a series' note; under a list it is kept low.
 QPlainTextEdit* SeriesNote(const char* name, QWidget* parent, bool underList = false);
 TSkinButton* WizardButton(const char* name, const QString& caption, QWidget* parent);
+
+// The ejector's flow type radios (RbBiaoZhun checked) and standard supply
+// pressure radios (RbGyyldot35 to RbGyyldot5, disabled, 0.5 MPa checked), each in
+// its titled group, captioned with the locale's decimal separator.
+QWidget* EjectorChoicePanel(QWidget* parent);
+// Enables the flow types and pressures the ejectors of a series offer; the lowest
+// offered pressure ends up checked (none when none is), and standard flow takes
+// over from a large flow that is not offered.
+void ShowEjectorChoices(QWidget* scope, const TStandardPressures& offered);
+// MPa of the checked pressure radio: 0.5, 0.45, 0.4, else 0.35.
+double CheckedStandardPressure(const QWidget* scope);
 
 // One row of a value grid: label, editable drop-down box and unit button.
 struct TValueRow {

@@ -21,29 +21,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const PressureRadios[] = {"RbGyyldot35", "RbGyyldot4", "RbGyyldot45", "RbGyyldot5"};
-
-} // namespace
-
 QWidget* TFrmActuatorSelection::buildEjectorPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("EJ"));
-    auto* input = new QWidget(page);
-    input->setObjectName(QStringLiteral("PlEJInput"));
-    auto* inputRows = new QVBoxLayout(input);
-    inputRows->setContentsMargins(0, 0, 0, 0);
-    inputRows->addWidget(
-        WizardRadioGroup("GbEJType", "Ejector type",
-                         {{"RbBiaoZhun", "Standard flow"}, {"RbDaLiuLiang", "Large flow"}}, input));
-    inputRows->addWidget(WizardRadioGroup(
-        "GbBiaoZhunYaLI", "Standard supply pressure",
-        {{"RbGyyldot35", ""}, {"RbGyyldot4", ""}, {"RbGyyldot45", ""}, {"RbGyyldot5", ""}}, input));
-    Named<QRadioButton>(input, "RbBiaoZhun")->setChecked(true);
-    for (const char* radio : PressureRadios)
-        Named<QRadioButton>(input, radio)->setEnabled(false);
-    Named<QRadioButton>(input, "RbGyyldot5")->setChecked(true);
+    QWidget* input = EjectorChoicePanel(page);
 
     auto* left = new QVBoxLayout;
     left->addWidget(WizardLabel("LblEJxilie", "Ejector series", page, false));
@@ -92,21 +73,7 @@ void TFrmActuatorSelection::showEjectorSeries() {
     showSeriesPicture(context_.Input.EJ_Series_ID, "ImgEJSeriesPIC", false, units);
     if (units || !DMComm)
         return;
-    const TStandardPressures offered = context_.UpdateStandardPressureChoices(*DMComm);
-    // The lowest pressure offered ends up checked, none when none is offered.
-    for (int index = 0; index < 4; ++index) {
-        auto* radio = Named<QRadioButton>(this, PressureRadios[index]);
-        radio->setEnabled(offered.Offered[index]);
-        radio->setAutoExclusive(false);
-        radio->setChecked(index == offered.Lowest());
-        radio->setAutoExclusive(true);
-    }
-    auto* standard = Named<QRadioButton>(this, "RbBiaoZhun");
-    auto* large = Named<QRadioButton>(this, "RbDaLiuLiang");
-    standard->setEnabled(offered.Standard);
-    large->setEnabled(offered.Large);
-    if (!large->isEnabled() && large->isChecked())
-        standard->setChecked(true);
+    ShowEjectorChoices(this, context_.UpdateStandardPressureChoices(*DMComm));
 }
 
 void TFrmActuatorSelection::nextFromEjector() {

@@ -7,6 +7,8 @@
 #include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
+#include "lang/XMLLan.h"
+#include "settings/BaseClass.h"
 #include "wizard/FrmModelSel.h"
 #include "wizard/WizardControls.h"
 
@@ -125,16 +127,31 @@ void TFrmActuatorSelection::connectEquipmentPanel() {
         connect(button, &TSkinButton::clicked, this, [this, kind] {
             context_.UpdateCircuitCode();
             context_.UpdateSystemCategory();
-            // The model choice arrives with calculation mode; the dialog shows its frame.
-            TFrmModelSel dialog(this);
-            dialog.setWindowTitle(Named<QLabel>(pljiqi, kind.Label)->text());
-            dialog.exec();
+            chooseModel(kind.Kind, kind.Label, kind.Model);
         });
     }
     connect(Named<QRadioButton>(pljiqi, "RbTubeLen_calc"), &QRadioButton::clicked, this,
             [this] { setTubeByLength(true); });
     connect(Named<QRadioButton>(pljiqi, "rbTubeRongji_calc"), &QRadioButton::clicked, this,
             [this] { setTubeByLength(false); });
+}
+
+// The model dialog for a kind of product; its choice into the record and the box.
+void TFrmActuatorSelection::chooseModel(int kind, const char* label, const char* box) {
+    if (!FrmModelSel)
+        return;
+    QString title = BaseClass && BaseClass->Lan
+                        ? BaseClass->Lan->GetFormItemText(QStringLiteral("FrmModelSel"),
+                                                          QStringLiteral("labTitle.Caption"))
+                        : QString();
+    if (title.isEmpty())
+        title = QStringLiteral("Model selection");
+    title += "-" + Named<QLabel>(pljiqi, label)->text();
+    if (!FrmModelSel->Choose(context_.ModelChoiceRequest(kind), title))
+        return;
+    context_.TakeModelChoice(kind, FrmModelSel->SeriesId(), FrmModelSel->ModelId(),
+                             FrmModelSel->ModelText());
+    Named<QLineEdit>(pljiqi, box)->setText(FrmModelSel->ModelText());
 }
 
 void TFrmActuatorSelection::setTubeByLength(bool byLength) {

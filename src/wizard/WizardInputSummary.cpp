@@ -2,6 +2,7 @@
 // value with its unit as the user entered it.
 
 #include "wizard/FrmActuatorSelection.h"
+#include "wizard/FrmModelSel.h"
 
 #include "controls/CommonDialogs.h"
 #include "controls/SpeedButtonEx.h"
@@ -203,6 +204,9 @@ void TFrmActuatorSelection::transferToCalculation() {
     }
     Named<TSpeedButtonEx>(this, "btnjieliuVAKaidu")->SetCurNum(100);
     Named<QComboBox>(this, "cbjieliuVAKaidu")->setEditText(QStringLiteral("100"));
+    // The model dialog lists ejectors of the flow type and pressure selected here.
+    if (FrmModelSel)
+        FrmModelSel->CopyEjectorRadios(this);
     context_.SyncingModelSel = false;
     ShowPage(wpHuilu);
     if (hooks_.ModeChanged)

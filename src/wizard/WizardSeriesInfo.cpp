@@ -35,18 +35,10 @@ QStringList TFrmActuatorSelection::fillSeriesGrid(QTableWidget* grid, const QLis
     QStringList keys;
     grid->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
-        grid->setItem(row, 0, new QTableWidgetItem(seriesName(rows[row].Id)));
+        grid->setItem(row, 0, new QTableWidgetItem(SeriesDisplayName(rows[row].Id)));
         keys.append(rows[row].Key);
     }
     return keys;
-}
-
-QString TFrmActuatorSelection::seriesName(const QString& id) const {
-    const QString name = BaseClass && BaseClass->Lan
-                             ? BaseClass->Lan->GetDataText(QStringLiteral("SERIES"), id,
-                                                           QStringLiteral("SERIES_Name"))
-                             : QString();
-    return name.isEmpty() ? id : name;
 }
 
 // The note lines the language file holds for the series; the memo is left as it

@@ -93,8 +93,9 @@ private slots:
         QCOMPARE(context.PictureCode(), picture);
         QCOMPARE(inputsOf(context.ModelSelectors()), inputs);
         QCOMPARE(context.PressureInputsEnabled(), cat.toInt() >= 3);
-        QVERIFY(input.PT_ID.isEmpty() && input.Tube_ID.isEmpty() && input.EJ_ID.isEmpty() &&
-                input.VA_Jieliu_Name.isEmpty());
+        // The pad and the tubing fit every circuit; the ejector and valves go.
+        QVERIFY(!input.PT_ID.isEmpty() && !input.Tube_ID.isEmpty());
+        QVERIFY(input.EJ_ID.isEmpty() && input.VA_Jieliu_Name.isEmpty());
         QVERIFY(!context.RestoredFromHistory);
     }
 

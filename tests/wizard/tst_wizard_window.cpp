@@ -13,6 +13,7 @@
 #include "shell/FrmSplash.h"
 #include "wizard/FlowStrip.h"
 #include "wizard/FrmActuatorSelection.h"
+#include "wizard/FrmModelSel.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -53,7 +54,11 @@ struct WizardRun {
     template <typename T = QWidget> T* child(const char* name) const {
         return wizard->findChild<T*>(QLatin1String(name));
     }
-    bool click(const char* name) const { return child<TSkinButton>(name)->Click(); }
+    // A click of the wizard's button, the window active again after a dialog.
+    bool click(const char* name) const {
+        FrmMainShell->activateWindow();
+        return QTest::qWaitForWindowActive(FrmMainShell) && child<TSkinButton>(name)->Click();
+    }
     void choose(const char* radio) const { child<QRadioButton>(radio)->click(); }
     void selectRow(int row) const {
         auto* grid = child<QTableWidget>("Sghuilu");
@@ -73,6 +78,29 @@ void typeInto(QComboBox* box, const QString& keys) {
     box->lineEdit()->selectAll();
     QTest::keyClicks(box, keys);
 }
+
+// The model dialog's answer once it shows: OK on the row it preselects, unless
+// the action says otherwise.
+void whenModelDialogShows(const std::function<void(TFrmModelSel&)>& act = {}) {
+    auto* poll = new QTimer(FrmModelSel);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        FrmModelSel->activateWindow();
+        if (!FrmModelSel->isVisible() || !FrmModelSel->isActiveWindow())
+            return; // its buttons take a click once it has the focus
+        poll->stop();
+        poll->deleteLater();
+        if (act)
+            act(*FrmModelSel);
+        else
+            FrmModelSel->findChild<TSkinButton*>("btnOk")->Click();
+    });
+    poll->start(5);
+}
+
+// The choose buttons of the equipment panel, in kind order.
+const char* const ChooseButtons[] = {"BtnPTsel",         "BtnTubesel",      "BtnEJsel",
+                                     "BtnGongyingVAsel", "BtnQiehuanVAsel", "BtnPohuaiVAsel",
+                                     "BtnjieliuVAsel"};
 
 } // namespace
 
@@ -442,6 +470,103 @@ private slots:
         QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
         QVERIFY(qAbs(CalcOutput.xizhuoyingdashijian - selected.xizhuoyingdashijian) < 1e-9);
         QVERIFY(qAbs(CalcOutput.anquanlv - selected.anquanlv) < 1e-9);
+        OperateType = TOperateType::otSelect;
+    }
+
+    // Every product named through the model dialog by clicks, calculated, saved:
+    // the command line calculates the saved file alike.
+    void productsNamedInTheDialogCalculate_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("circuit");
+        QTest::newRow("ejector") << 0 << "1";
+        QTest::newRow("ejector, valves") << 1 << "3";
+        QTest::newRow("vacuum unit") << 2 << "6";
+        QTest::newRow("pump, valves") << 3 << "7";
+    }
+    void productsNamedInTheDialogCalculate() {
+        QFETCH(int, row);
+        QFETCH(QString, circuit);
+        WizardRun run{TOperateType::otCalc};
+        run.selectRow(row);
+        for (const char* button : ChooseButtons) {
+            if (!run.child(button)->isEnabled())
+                continue;
+            whenModelDialogShows();
+            QVERIFY2(run.click(button), button);
+        }
+        QVERIFY(run.click("SkbNext_huilu"));
+        QVERIFY2(run.messages.texts().isEmpty(), qPrintable(run.messages.texts().join('|')));
+        QCOMPARE(run.wizard->Pages()->currentIndex(), int(wpResult));
+        QCOMPARE(CalcInput.CircuitNum, circuit);
+        const QString path = run.folder.file("named.CAL");
+        SetFileChooser([path](const QString&) { return std::optional<QString>(path); });
+        QVERIFY(run.click("SkbSave_Result"));
+        SetFileChooser({});
+        const Run cli =
+            RunProgram(ZAVK_PROGRAM_DIR "/zavk-cli",
+                       {"calc", "--json", "--db", run.folder.file("Data/MORELDB.db"), path});
+        QCOMPARE(cli.exitCode, 0);
+        const QJsonObject printed = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+        for (const auto& [name, value] :
+             {std::pair{"xizhuoyingdashijian", CalcOutput.xizhuoyingdashijian},
+              std::pair{"anquanlv", CalcOutput.anquanlv},
+              std::pair{"zuidazhenkongyali", CalcOutput.zuidazhenkongyali}})
+            QVERIFY2(qAbs(printed.value(name).toDouble() - value) <= 1e-9 * qMax(1.0, qAbs(value)),
+                     name);
+        OperateType = TOperateType::otSelect;
+    }
+
+    // The dialog: Cancel changes nothing, reopening preselects the product named,
+    // and a circuit change keeps the pad and the tubing in box and record alike.
+    void modelDialogKeepsBoxAndRecordTogether() {
+        WizardRun run{TOperateType::otCalc};
+        run.selectRow(1);
+        whenModelDialogShows([](TFrmModelSel& dialog) {
+            auto* series = dialog.findChild<QTableWidget*>("sgSeries");
+            series->setCurrentCell(series->rowCount() - 1, 0);
+            auto* models = dialog.findChild<QTableWidget*>("sgModelNo");
+            models->setCurrentCell(1, 0);
+            dialog.findChild<TSkinButton*>("btnOk")->Click();
+        });
+        QVERIFY(run.click("BtnPTsel"));
+        const QString pad = run.child<QLineEdit>("EdtPTsel")->text();
+        QVERIFY(!pad.isEmpty());
+        QCOMPARE(CalcInput.PT_Name, pad);
+        QString preselected;
+        whenModelDialogShows([&preselected](TFrmModelSel& dialog) {
+            auto* models = dialog.findChild<QTableWidget*>("sgModelNo");
+            preselected = models->item(models->currentRow(), 0)->text();
+            dialog.findChild<TSkinButton*>("btnCancel")->Click();
+        });
+        QVERIFY(run.click("BtnPTsel"));
+        QCOMPARE(preselected, pad);
+        QCOMPARE(run.child<QLineEdit>("EdtPTsel")->text(), pad);
+        whenModelDialogShows();
+        QVERIFY(run.click("BtnEJsel"));
+        QVERIFY(!CalcInput.EJ_ID.isEmpty());
+        run.selectRow(0);
+        QCOMPARE(run.child<QLineEdit>("EdtPTsel")->text(), pad);
+        QCOMPARE(CalcInput.PT_Name, pad);
+        QVERIFY(run.child<QLineEdit>("EdtEJsel")->text().isEmpty() && CalcInput.EJ_ID.isEmpty());
+        // The volume radio lets the tubing go from box and record together.
+        whenModelDialogShows();
+        QVERIFY(run.click("BtnTubesel"));
+        run.choose("rbTubeRongji_calc");
+        QVERIFY(run.child<QLineEdit>("EdtTubesel")->text().isEmpty() &&
+                CalcInput.Tube_ID.isEmpty());
+        OperateType = TOperateType::otSelect;
+    }
+
+    // With no model listed, OK keeps the dialog open and names nothing.
+    void okOnAnEmptyListStaysOpen() {
+        WizardRun run{TOperateType::otCalc};
+        FrmModelSel->Prepare({mkSwitchingValve, "1", 1, "1", {}, "ASIA", {}, {}}, "V3");
+        FrmModelSel->show();
+        FrmModelSel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FrmModelSel));
+        QVERIFY(FrmModelSel->findChild<TSkinButton*>("btnOk")->Click());
+        QVERIFY(FrmModelSel->isVisible() && FrmModelSel->ModelId().isEmpty());
+        FrmModelSel->hide();
         OperateType = TOperateType::otSelect;
     }
 
