@@ -1,8 +1,8 @@
 // The wizard as the user meets it: opening it from the start page (creation until
-// page 0 is shown), a click on a circuit option, a changed condition, and every
-// Next button of a selection (the vacuum unit search included). Each should be
-// quick enough not to be noticed: under 100 ms to open, under one frame (16 ms)
-// for a click.
+// page 0 is shown), a click on a circuit option, a changed condition, every Next
+// button of a selection (the vacuum unit search included), and the model dialog of
+// calculation mode. Each should be quick enough not to be noticed: under 100 ms to
+// open, under one frame (16 ms) for a click.
 #include "TestSupport.h"
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
@@ -11,6 +11,7 @@
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 #include "wizard/FrmActuatorSelection.h"
+#include "wizard/FrmModelSel.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -142,6 +143,32 @@ private slots:
             QCOMPARE(FrmMainShell->WorkForm()->Pages()->currentIndex(), int(wpResult));
         }
         SetFileChooser({});
+    }
+
+    // The model dialog laid out for a product and both of its lists filled, the
+    // current product preselected, shown and drawn.
+    void openTheModelDialog_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<int>("systemCat");
+        QTest::newRow("pad") << int(mkPad) << "1" << 1;
+        QTest::newRow("ejector, radios from its models") << int(mkEjector) << "1" << 1;
+        QTest::newRow("vacuum unit") << int(mkEjector) << "6" << 3;
+        QTest::newRow("supply valve") << int(mkSupplyValve) << "3" << 2;
+        QTest::newRow("switching valve, every valve walked") << int(mkSwitchingValve) << "3b" << 2;
+    }
+    void openTheModelDialog() {
+        QFETCH(int, kind);
+        QFETCH(QString, circuit);
+        QFETCH(int, systemCat);
+        const TModelChoiceRequest request{kind, circuit, systemCat, "1", {}, "ASIA", "", ""};
+        FrmModelSel->show();
+        QBENCHMARK {
+            FrmModelSel->Prepare(request, QStringLiteral("bench"));
+            FrmModelSel->repaint();
+        }
+        FrmModelSel->hide();
+        QVERIFY(!FrmModelSel->findChild<QWidget*>("sgModelNo")->isHidden());
     }
 
 private:
