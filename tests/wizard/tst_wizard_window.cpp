@@ -557,6 +557,35 @@ private slots:
         OperateType = TOperateType::otSelect;
     }
 
+    // The dialog's inputs and columns by kind: the buffer for pads, the ejector
+    // radios except with a vacuum pump, a second column for area or conductance.
+    void modelDialogLayoutFollowsTheKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("systemCat");
+        QTest::addColumn<QString>("inputs"); // the input page shown, or none
+        QTest::addColumn<int>("columns");
+        QTest::newRow("pad") << int(mkPad) << 1 << "PT" << 2;
+        QTest::newRow("tubing") << int(mkTube) << 1 << "" << 1;
+        QTest::newRow("ejector") << int(mkEjector) << 2 << "EJ" << 1;
+        QTest::newRow("vacuum unit") << int(mkEjector) << 3 << "" << 1;
+        QTest::newRow("throttle") << int(mkThrottle) << 4 << "" << 2;
+    }
+    void modelDialogLayoutFollowsTheKind() {
+        QFETCH(int, kind);
+        QFETCH(int, systemCat);
+        QFETCH(QString, inputs);
+        QFETCH(int, columns);
+        WizardRun run{TOperateType::otCalc};
+        FrmModelSel->Prepare({kind, "3", systemCat, "2", {}, "ASIA", {}, {}}, "kind");
+        const auto* pages = FrmModelSel->findChild<QStackedWidget*>("NbInput");
+        QCOMPARE(pages->isVisibleTo(FrmModelSel) ? pages->currentWidget()->objectName() : "",
+                 inputs);
+        QCOMPARE(FrmModelSel->findChild<QTableWidget*>("sgModelNo")->columnCount(), columns);
+        QCOMPARE(FrmModelSel->findChild<QLabel*>("LblModelNoTitle2")->isVisibleTo(FrmModelSel),
+                 columns == 2);
+        OperateType = TOperateType::otSelect;
+    }
+
     // With no model listed, OK keeps the dialog open and names nothing.
     void okOnAnEmptyListStaysOpen() {
         WizardRun run{TOperateType::otCalc};
