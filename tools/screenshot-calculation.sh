@@ -13,21 +13,15 @@ shift
 languages=("$@")
 [ ${#languages[@]} -gt 0 ] || languages=(English Japanese)
 mkdir -p "$out"
+source tools/screenshot-common.sh
 for language in "${languages[@]}"; do
-    folder=$(mktemp -d)
-    cp -r build/ZAVK/. "$folder/"
-    printf '[System]\r\nDisplayAgree=0\r\nDefaultLanguage=%s\r\n' "$language" > "$folder/System.ini"
     # Clicks at the start page's calculation mode (878,174) and New (878,244), the
     # system grid's second row (90,151), the panel's choose buttons (420, 443 + 30
     # per row) and page 0's Next (803,691). A click on the page title (40,67) gives
     # the window back its focus after a dialog closed.
-    xvfb-run -a -s "-screen 0 1100x800x24 -wr" bash -c "
-        shot() { import -window root -crop 1024x738+0+0 '$out/'\$1'-$language.png'; }
-        click() { xdotool mousemove \$1 \$2 click 1; sleep 1; }
+    zavk_click_through "$language" "$out" "
         choose() { click 420 \$((443 + 30 * \$1)); }
         ok() { xdotool key Return; sleep 1; click 40 67; }
-        '$folder/ZAVK' & pid=\$!
-        sleep 3
         click 500 20; click 878 174; click 878 244; click 90 151; shot calc-panel
         xdotool mousemove 420 533; sleep 1; shot calc-panel-hover
         choose 0; shot model-pad; ok
@@ -36,9 +30,7 @@ for language in "${languages[@]}"; do
         choose 3; shot model-valve; ok
         choose 5; ok
         choose 6; ok
-        click 803 691; shot calc-result
-        kill \$pid" >/dev/null 2>&1
-    rm -rf "$folder"
+        click 803 691; shot calc-result"
     for shot in calc-panel calc-panel-hover model-pad model-ejector model-valve calc-result; do
         echo "$out/$shot-$language.png"
     done

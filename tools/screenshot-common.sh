@@ -9,3 +9,23 @@ zavk_screenshot() {
         import -window root -crop 1024x738+0+0 '$png'
         kill \$pid" >/dev/null 2>&1
 }
+
+# Runs ZAVK of build/ZAVK in LANGUAGE under a virtual X display and then the
+# clicks of SCRIPT, a bash text that can call:
+#   click X Y    click there and wait a second
+#   shot NAME    save the screen as OUTPUT_FOLDER/NAME-LANGUAGE.png
+# zavk_click_through LANGUAGE OUTPUT_FOLDER SCRIPT
+zavk_click_through() {
+    local language=$1 out=$2 script=$3 folder
+    folder=$(mktemp -d)
+    cp -r build/ZAVK/. "$folder/"
+    printf '[System]\r\nDisplayAgree=0\r\nDefaultLanguage=%s\r\n' "$language" > "$folder/System.ini"
+    xvfb-run -a -s "-screen 0 1100x800x24 -wr" bash -c "
+        shot() { import -window root -crop 1024x738+0+0 '$out/'\$1'-$language.png'; }
+        click() { xdotool mousemove \$1 \$2 click 1; sleep 1; }
+        '$folder/ZAVK' & pid=\$!
+        sleep 3
+        $script
+        kill \$pid" >/dev/null 2>&1
+    rm -rf "$folder"
+}

@@ -11,19 +11,6 @@
 
 TFrmDebugInfo* FrmDebugInfo = nullptr;
 
-namespace {
-
-TSkinButton* pushButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new TSkinButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->SetSkinButtonStyle(sbsBtn);
-    button->SetCaption(caption);
-    button->setFixedSize(110, 34);
-    return button;
-}
-
-} // namespace
-
 TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : TFrmShell(parent) {
     setObjectName(QStringLiteral("FrmDebugInfo"));
     setWindowTitle(QStringLiteral("ZAVK - Calculation trace"));
@@ -33,8 +20,8 @@ TFrmDebugInfo::TFrmDebugInfo(QWidget* parent) : TFrmShell(parent) {
     MemDebug->setObjectName(QStringLiteral("MemDebug"));
     MemDebug->setReadOnly(true);
     MemDebug->setLineWrapMode(QPlainTextEdit::NoWrap);
-    BtnCopy = pushButton("BtnCopy", QStringLiteral("Copy"), ClientPanel());
-    Button1 = pushButton("Button1", QStringLiteral("Continue"), ClientPanel());
+    BtnCopy = DialogButton("BtnCopy", QStringLiteral("Copy"), ClientPanel());
+    Button1 = DialogButton("Button1", QStringLiteral("Continue"), ClientPanel());
     connect(BtnCopy, &TSkinButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(MemDebug->toPlainText()); });
     connect(Button1, &TSkinButton::clicked, this, &QWidget::hide);

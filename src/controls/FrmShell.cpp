@@ -141,6 +141,15 @@ void TFrmShell::HelpButtonClicked() {
         BaseClass->ShowCurrentHelp();
 }
 
+TSkinButton* DialogButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new TSkinButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetSkinButtonStyle(sbsBtn);
+    button->SetCaption(caption);
+    button->setFixedSize(110, 34);
+    return button;
+}
+
 QRegion RoundedWindowRegion(QSize size, qreal radius) {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);

@@ -12,6 +12,9 @@ class TSkinButton;
 // the window mask of the program's frameless windows.
 QRegion RoundedWindowRegion(QSize size, qreal radius);
 
+// A push button of a dialog's button row, 110 × 34 pixels.
+TSkinButton* DialogButton(const char* name, const QString& caption, QWidget* parent);
+
 // The common frame of the program's dialogs: a borderless window with rounded
 // corners, a dark caption bar showing the window title, a skinned close button and
 // an optional help button. Dragging the caption bar moves the dialog. Derived

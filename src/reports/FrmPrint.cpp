@@ -22,15 +22,6 @@ QLabel* fieldLabel(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
-TSkinButton* dialogButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new TSkinButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->SetSkinButtonStyle(sbsBtn);
-    button->SetCaption(QLatin1String(caption));
-    button->setFixedSize(110, 34);
-    return button;
-}
-
 } // namespace
 
 TFrmPrint::TFrmPrint(QWidget* parent) : TFrmShell(parent) {
@@ -58,12 +49,12 @@ TFrmPrint::TFrmPrint(QWidget* parent) : TFrmShell(parent) {
     for (const auto& [name, caption] :
          {std::pair{"btnPreview", "Preview"}, std::pair{"btnPrintSet", "Printer setup"},
           std::pair{"btnPrint", "Print"}, std::pair{"btnSave", "Export HTML"}}) {
-        TSkinButton* button = dialogButton(name, caption, panel);
+        TSkinButton* button = DialogButton(name, QLatin1String(caption), panel);
         button->setEnabled(false); // with the report layout
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    TSkinButton* close = dialogButton("btnClose", "Close", panel);
+    TSkinButton* close = DialogButton("btnClose", QStringLiteral("Close"), panel);
     connect(close, &TSkinButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
 

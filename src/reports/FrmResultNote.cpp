@@ -62,11 +62,7 @@ TFrmResultNote::TFrmResultNote(QWidget* parent) : TFrmShell(parent) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(builtInPicture());
-    BtnClose = new TSkinButton(ClientPanel());
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnClose->SetSkinButtonStyle(sbsBtn);
-    BtnClose->SetCaption(QStringLiteral("Close"));
-    BtnClose->setFixedSize(110, 34);
+    BtnClose = DialogButton("BtnClose", QStringLiteral("Close"), ClientPanel());
     connect(BtnClose, &TSkinButton::clicked, this, &QDialog::accept);
 
     auto* content = new QHBoxLayout;

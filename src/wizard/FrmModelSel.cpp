@@ -28,15 +28,6 @@ namespace {
 const char* const EjectorRadios[] = {"RbBiaoZhun", "RbDaLiuLiang", "RbGyyldot35",
                                      "RbGyyldot4", "RbGyyldot45",  "RbGyyldot5"};
 
-TSkinButton* dialogButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new TSkinButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->SetSkinButtonStyle(sbsBtn);
-    button->SetCaption(QLatin1String(caption));
-    button->setFixedSize(110, 34);
-    return button;
-}
-
 QString formText(const char* item) {
     return BaseClass && BaseClass->Lan
                ? BaseClass->Lan->GetFormItemText(QStringLiteral("FrmModelSel"), QLatin1String(item))
@@ -91,8 +82,8 @@ void TFrmModelSel::build() {
     RbGyyldot45 = Named<QRadioButton>(ejectors, "RbGyyldot45");
     RbGyyldot5 = Named<QRadioButton>(ejectors, "RbGyyldot5");
 
-    btnOk = dialogButton("btnOk", "OK", panel);
-    btnCancel = dialogButton("btnCancel", "Cancel", panel);
+    btnOk = DialogButton("btnOk", QStringLiteral("OK"), panel);
+    btnCancel = DialogButton("btnCancel", QStringLiteral("Cancel"), panel);
 
     auto* titles = new QHBoxLayout;
     titles->addWidget(LblModelNoTitle, 1);
