@@ -152,6 +152,62 @@ private slots:
         QCOMPARE(again.SeriesId + again.ModelId, QString("S17"));
     }
 
+    // Every circuit calculates from the first model the dialog lists for each
+    // product the circuit uses.
+    void everyCircuitCalculatesFromListedModels_data() {
+        QTest::addColumn<QString>("circuit");
+        for (const char* code :
+             {"1", "2", "3", "4", "3b", "4b", "5", "6", "7", "8", "7b", "8b", "9", "9b"})
+            QTest::newRow(code) << code;
+    }
+    void everyCircuitCalculatesFromListedModels() {
+        QFETCH(QString, circuit);
+        TCalcInput input;
+        TWizardContext context(input);
+        context.SetRegion(0);
+        context.ChangeOptions(OptionsOfCircuit(circuit).value());
+        QVERIFY(context.UpdateSystemCategory());
+        const TModelSelectors used = context.ModelSelectors();
+        const bool kinds[] = {true,
+                              true,
+                              used.Ejector,
+                              used.SupplyValve,
+                              used.SwitchingValve,
+                              used.ReleaseValve,
+                              used.Throttle};
+        for (int kind = mkPad; kind <= mkThrottle; ++kind) {
+            if (!kinds[kind - 1])
+                continue;
+            const TModelChoiceRequest r = context.ModelChoiceRequest(kind);
+            const QList<TListRow> series = ModelSeriesRows(db, r);
+            QVERIFY2(!series.isEmpty(), qPrintable(QString::number(kind)));
+            QList<TModelListRow> models = ModelListRows(db, r, series[0].Key, true, {});
+            if (kind == mkEjector && input.System_Cat <= 2) {
+                const TStandardPressures offered = EjectorChoices(models);
+                const double pressures[] = {0.35, 0.4, 0.45, 0.5};
+                models = ModelListRows(
+                    db, r, series[0].Key, true,
+                    TEjectorFilter{offered.Standard ? "S" : "L", pressures[offered.Lowest()]});
+            }
+            QVERIFY2(!models.isEmpty(), qPrintable(QString::number(kind)));
+            context.TakeModelChoice(kind, series[0].Key, models[0].Id, models[0].Text);
+        }
+        TConditionValues values;
+        values.ReleaseSupply = 0.4;
+        values.PumpLevel = 80;
+        values.Mass = 0.1;
+        values.TubeLength = 1;
+        values.Leakage = 0.1;
+        values.PadCount = 1;
+        values.EjectorCount = 1;
+        values.ThrottleOpening = 100;
+        TCalcOutput output;
+        TCalcSession session;
+        const TStepOutcome outcome = context.LeaveEquipmentPanel(db, values, output, session);
+        QVERIFY2(outcome.Proceed, qPrintable(outcome.MessageKey));
+        QVERIFY(output.xizhuoyingdashijian > 0 && output.anquanlv > 0);
+    }
+
     // Leaving page 0 in calculation mode.
     void leavingTheEquipmentPanel() {
         TCalcInput input;
