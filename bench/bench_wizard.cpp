@@ -1,12 +1,14 @@
 // The wizard as the user meets it: opening it from the start page (creation until
 // page 0 is shown), a click on a circuit option, a changed condition, every Next
-// button of a selection (the vacuum unit search included), and the model dialog of
-// calculation mode. Each should be quick enough not to be noticed: under 100 ms to
-// open, under one frame (16 ms) for a click.
+// button of a selection (the vacuum unit search included), the model dialog of
+// calculation mode, and the result report. Each should be quick enough not to be
+// noticed: under 100 ms to open or draw a report, under one frame (16 ms) for a click.
 #include "TestSupport.h"
 #include "app/AppStartup.h"
 #include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
+#include "reports/FrmPrint.h"
+#include "reports/ReportPainter.h"
 #include "results/HistoryWriter.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
@@ -14,6 +16,7 @@
 #include "wizard/FrmModelSel.h"
 
 #include <QComboBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -169,6 +172,24 @@ private slots:
         }
         FrmModelSel->hide();
         QVERIFY(!FrmModelSel->findChild<QWidget*>("sgModelNo")->isHidden());
+    }
+
+    // The report filled from the result page and drawn as an A4 page at 300 dpi,
+    // as a printer takes it; and written as a PDF file.
+    void fillAndDrawTheReport() {
+        TFrmPrint dialog(toResult()->ReportSource());
+        QImage page(2480, 3508, QImage::Format_RGB32);
+        QBENCHMARK {
+            QPainter painter(&page);
+            PaintReport(painter, page.rect(), dialog.FillReport());
+        }
+    }
+    void writeTheReportAsPdf() {
+        TFrmPrint dialog(toResult()->ReportSource());
+        const QString path = folder_.file("bench.pdf");
+        QBENCHMARK {
+            QVERIFY(WriteReportPdf(path, dialog.FillReport(), nullptr));
+        }
     }
 
 private:

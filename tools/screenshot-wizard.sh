@@ -3,7 +3,8 @@
 # mode and in calculation mode as a user would, and saves the wizard's first page
 # (and, selecting, the pad, tubing and ejector pages after it, the valve page of a
 # circuit with separate valves and the vacuum unit page of a pump circuit, and the
-# result page of each system category, with its result note and report dialog):
+# result page of each system category, with its result note, report dialog and
+# report preview):
 #   tools/screenshot-wizard.sh OUTPUT_FOLDER [LANGUAGE...]
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
@@ -29,7 +30,9 @@ for language in "${languages[@]}"; do
         next 1; shot wizard-ejector
         next 1; shot result-1
         click 940 366; shot result-note; xdotool key Escape; sleep 1; click 40 117
-        click 665 691; shot report-dialog; xdotool key Escape; sleep 1; click 40 117
+        click 665 691; xdotool type 'Gripper line 4'; shot report-dialog
+        click 246 536; sleep 1; shot report-preview; xdotool key Escape; sleep 1
+        click 210 450; xdotool key Escape; sleep 1; click 40 117
         selection 1; next 3; shot wizard-valves   # an ejector with separate valves
         next 1; shot result-2
         selection 2; next 2; shot wizard-unit     # a vacuum pump with a vacuum unit
@@ -42,6 +45,7 @@ for language in "${languages[@]}"; do
     echo "$out/wizard-ejector-$language.png"
     echo "$out/result-note-$language.png"
     echo "$out/report-dialog-$language.png"
+    echo "$out/report-preview-$language.png"
     echo "$out/wizard-valves-$language.png"
     echo "$out/wizard-unit-$language.png"
     for category in 1 2 3 4; do echo "$out/result-$category-$language.png"; done

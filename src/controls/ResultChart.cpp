@@ -2,6 +2,7 @@
 
 #include "controls/CommonDialogs.h"
 #include "core/FileAccess.h"
+#include "reports/ChartPainter.h"
 
 #include <QChart>
 #include <QContextMenuEvent>
@@ -18,24 +19,6 @@
 
 namespace {
 
-struct TSeriesLook {
-    const char* Name; // for the CSV blocks
-    QColor Colour;
-    Qt::PenStyle Style;
-    bool Points;
-};
-
-// Release black, adsorption red, the marker green, the guides dotted blue, the
-// theoretical curve pink, as the calculation numbers the series.
-const TSeriesLook Looks[ChartSeriesCount] = {
-    {"release", Qt::black, Qt::SolidLine, false},
-    {"adsorption", Qt::red, Qt::SolidLine, false},
-    {"working vacuum", QColor(0, 160, 0), Qt::SolidLine, true},
-    {"horizontal guide", Qt::blue, Qt::DotLine, false},
-    {"vertical guide", Qt::blue, Qt::DotLine, false},
-    {"theoretical adsorption", QColor(255, 127, 128), Qt::SolidLine, false},
-};
-
 QList<QPointF> pointsOf(const std::vector<TChartPoint>& points) {
     QList<QPointF> list;
     list.reserve(qsizetype(points.size()));
@@ -44,28 +27,11 @@ QList<QPointF> pointsOf(const std::vector<TChartPoint>& points) {
     return list;
 }
 
-// The desired label distance, or the first 1, 2 or 5 times a power of ten above it
-// at which no more than the given number of labels fit: labels must not overlap.
-double labelInterval(const TChartAxis& range, int labels) {
-    const double span = range.Maximum - range.Minimum;
-    const double desired = range.Increment;
-    if (!(desired > 0) || !(span > 0))
-        return span > 0 ? span / 5 : 1;
-    if (span / desired <= labels)
-        return desired;
-    for (double power = std::pow(10.0, std::floor(std::log10(desired)));; power *= 10) {
-        for (double factor : {1.0, 2.0, 5.0}) {
-            if (factor * power >= desired && span / (factor * power) <= labels)
-                return factor * power;
-        }
-    }
-}
-
 void setAxis(QValueAxis* axis, const TChartAxis& range, int labels) {
     axis->setRange(range.Minimum, range.Maximum);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(labelInterval(range, labels));
+    axis->setTickInterval(ChartLabelInterval(range, labels));
 }
 
 } // namespace
@@ -83,7 +49,7 @@ TResultChart::TResultChart(QWidget* parent)
     time_->setLabelFormat(QStringLiteral("%.2f"));
     vacuum_->setLabelFormat(QStringLiteral("%.0f"));
     for (int i = 0; i < ChartSeriesCount; ++i) {
-        const TSeriesLook& look = Looks[i];
+        const TSeriesLook& look = SeriesLook(i);
         QXYSeries* s = look.Points ? static_cast<QXYSeries*>(new QScatterSeries)
                                    : static_cast<QXYSeries*>(new QLineSeries);
         QPen pen(look.Colour, i <= AdsorptionCurve ? 2 : 1, look.Style);
@@ -120,7 +86,7 @@ void TResultChart::SetTitles(const QString& release, const QString& adsorption, 
 QByteArray TResultChart::CsvText() const {
     QByteArray text;
     for (int i = 0; i < ChartSeriesCount; ++i) {
-        text += QByteArray("series,") + Looks[i].Name + "\ntime (s),vacuum (kPa)\n";
+        text += QByteArray("series,") + SeriesLook(i).Name + "\ntime (s),vacuum (kPa)\n";
         for (const TChartPoint& p : data_.Series[size_t(i)])
             text +=
                 QByteArray::number(p.X, 'g', 15) + ',' + QByteArray::number(p.Y, 'g', 15) + '\n';

@@ -1,16 +1,23 @@
 #include "reports/FrmPrint.h"
 
+#include "controls/CommonDialogs.h"
 #include "controls/LanguageApply.h"
 #include "controls/SkinButton.h"
 #include "lang/XMLLan.h"
+#include "reports/ReportPainter.h"
 #include "settings/BaseClass.h"
 
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -22,11 +29,20 @@ QLabel* fieldLabel(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
+void paintOn(QPrinter& printer, const TReportContent& content) {
+    QPainter painter(&printer);
+    PaintReport(painter, printer.paperRect(QPrinter::DevicePixel), content);
+}
+
 } // namespace
 
-TFrmPrint::TFrmPrint(QWidget* parent) : TFrmShell(parent) {
+TFrmPrint::TFrmPrint(TResultPageSource page, QWidget* parent)
+    : TFrmShell(parent), page_(std::move(page)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("FrmPrint"));
     setWindowTitle(QStringLiteral("Report"));
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setFullPage(true);
     QWidget* panel = ClientPanel();
     ediTitle = new QLineEdit(panel);
     ediTitle->setObjectName(QStringLiteral("ediTitle"));
@@ -46,25 +62,91 @@ TFrmPrint::TFrmPrint(QWidget* parent) : TFrmShell(parent) {
     fields->addRow(fieldLabel("labComment", "Comment", panel), memComment);
 
     auto* buttons = new QHBoxLayout;
-    for (const auto& [name, caption] :
-         {std::pair{"btnPreview", "Preview"}, std::pair{"btnPrintSet", "Printer setup"},
-          std::pair{"btnPrint", "Print"}, std::pair{"btnSave", "Export HTML"}}) {
-        TSkinButton* button = DialogButton(name, QLatin1String(caption), panel);
-        button->setEnabled(false); // with the report layout
-        buttons->addWidget(button);
-    }
+    const std::pair<const char*, const char*> actions[] = {{"btnPreview", "Preview"},
+                                                           {"btnPrintSet", "Printer setup"},
+                                                           {"btnPrint", "Print"},
+                                                           {"btnSave", "Export HTML"},
+                                                           {"btnPdf", "Export PDF"}};
+    for (const auto& [name, text] : actions)
+        buttons->addWidget(DialogButton(name, QLatin1String(text), panel));
     buttons->addStretch();
     TSkinButton* close = DialogButton("btnClose", QStringLiteral("Close"), panel);
-    connect(close, &TSkinButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
+    connect(close, &TSkinButton::clicked, this, &QDialog::accept);
+    const std::pair<const char*, void (TFrmPrint::*)()> handlers[] = {
+        {"btnPreview", &TFrmPrint::preview},
+        {"btnPrintSet", &TFrmPrint::setUpPrinter},
+        {"btnPrint", &TFrmPrint::print},
+        {"btnPdf", &TFrmPrint::exportPdf}};
+    for (const auto& [name, handler] : handlers)
+        connect(findChild<TSkinButton*>(QLatin1String(name)), &TSkinButton::clicked, this, handler);
+    findChild<TSkinButton*>(QStringLiteral("btnSave"))->setEnabled(false); // with the HTML export
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
-    resize(620, 380);
+    resize(760, 380);
     if (BaseClass && BaseClass->Lan)
-        ApplyToForm(*BaseClass->Lan, this, {});
+        ApplyToForm(*BaseClass->Lan, this, ShowHint);
+}
+
+TFrmPrint::~TFrmPrint() = default;
+
+QString TFrmPrint::caption(const char* label) const {
+    return findChild<QLabel*>(QLatin1String(label))->text();
+}
+
+TReportContent TFrmPrint::FillReport() const {
+    TReportEntries entries;
+    entries.TitleCaption = caption("labPrintTitle");
+    entries.Title = ediTitle->text();
+    entries.RegistrantCaption = caption("labReg");
+    entries.Registrant = ediReg->text();
+    entries.DateCaption = caption("labDate");
+    entries.Date = dtpDate->date();
+    entries.CommentCaption = caption("labComment");
+    entries.Comment = memComment->toPlainText();
+    TReportContent content = ::FillReport(page_, entries);
+    if (BaseClass && BaseClass->Lan)
+        content.FontFamilies = LanguageFontFamilies(*BaseClass->Lan);
+    return content;
+}
+
+void TFrmPrint::preview() {
+    QPrintPreviewDialog dialog(printer_.get(), this);
+    dialog.setWindowTitle(windowTitle());
+    const TReportContent content = FillReport();
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&content](QPrinter* printer) { paintOn(*printer, content); });
+    dialog.exec();
+}
+
+void TFrmPrint::setUpPrinter() {
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void TFrmPrint::print() {
+    const TReportContent content = FillReport();
+    hide();
+    paintOn(*printer_, content);
+    accept();
+}
+
+void TFrmPrint::exportPdf() {
+    const std::optional<QString> chosen = ChooseFileToSave(this, QStringLiteral("PDF (*.pdf)"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QLatin1String(".pdf");
+    if (QFileInfo::exists(path) &&
+        ShowKeyedMessage(QStringLiteral("MSG0033"), TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
+        return;
+    QString error;
+    if (!WriteReportPdf(path, FillReport(), &error))
+        ShowPlainMessage(error);
 }
 
 void TFrmPrint::showEvent(QShowEvent* event) {

@@ -1,20 +1,28 @@
 #pragma once
 
 #include "controls/FrmShell.h"
+#include "reports/ReportContent.h"
+
+#include <memory>
 
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class TSkinButton;
 
 // The report dialog: the title, registrant, date and comment the printed report
-// carries, and the buttons that preview, set up the printer, print and export.
-// Until the report layout exists, only the fields and Close are in use; the
-// other buttons are shown disabled.
+// carries, and the buttons that preview the one-page report, set up the printer,
+// print it and export it as PDF. The report is filled from the result page each
+// time it is drawn, so it always shows what the page shows.
 class TFrmPrint : public TFrmShell {
     Q_OBJECT
 public:
-    explicit TFrmPrint(QWidget* parent = nullptr);
+    TFrmPrint(TResultPageSource page, QWidget* parent = nullptr);
+    ~TFrmPrint() override;
+
+    // The report of the result page and the dialog's entries.
+    TReportContent FillReport() const;
 
     QLineEdit* ediTitle;
     QLineEdit* ediReg;
@@ -23,4 +31,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void preview();
+    void setUpPrinter();
+    void print();
+    void exportPdf();
+    QString caption(const char* label) const;
+
+    TResultPageSource page_;
+    std::unique_ptr<QPrinter> printer_;
 };

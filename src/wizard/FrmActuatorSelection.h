@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ReportContent.h"
+
 #include "calc/CalcCircuit.h"
 #include "controls/ValueEntry.h"
 #include "results/HistoryFile.h"
@@ -50,6 +52,8 @@ public:
     void ShowPage(int page);
     // The run as a history file keeps it: the record, the wizard's values, the controls.
     THistoryState HistoryState() const;
+    // What the report takes from the result page.
+    TResultPageSource ReportSource() const;
     // Restores a fresh wizard from a run read and checked whole; calculates nothing.
     void LoadHistory(const THistoryRun& run);
     // The result of a restored run, calculated as its mode's last Next does.

@@ -167,7 +167,7 @@ void TFrmActuatorSelection::bindResultPage() {
     connect(Named<TSkinButton>(this, "SkbCacl_Result"), &TSkinButton::clicked, this,
             &TFrmActuatorSelection::transferToCalculation);
     connect(Named<TSkinButton>(this, "SkbPrint_Result"), &TSkinButton::clicked, this, [this] {
-        TFrmPrint report(this);
+        TFrmPrint report(ReportSource(), this);
         report.exec();
     });
     connect(Named<TSkinButton>(this, "BtnCaclResultNote"), &TSkinButton::clicked, this, [this] {
@@ -214,6 +214,37 @@ void TFrmActuatorSelection::fillProductList(const TValveModels& valves) {
 QString TFrmActuatorSelection::modelName(const char* table, const char* column,
                                          const QString& id) const {
     return DMComm ? DMComm->ValueOfId(table, column, id).toString() : QString();
+}
+
+TResultPageSource TFrmActuatorSelection::ReportSource() const {
+    TResultPageSource source;
+    source.Text = [this](const QString& name) -> QString {
+        const QWidget* control = findChild<QWidget*>(name);
+        if (const auto* label = qobject_cast<const QLabel*>(control))
+            return label->text();
+        if (const auto* field = qobject_cast<const QLineEdit*>(control))
+            return field->text();
+        if (const auto* box = qobject_cast<const QComboBox*>(control))
+            return box->currentText();
+        if (const auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+            return memo->toPlainText();
+        if (const auto* unit = qobject_cast<const TSpeedButtonEx*>(control))
+            return unit->text();
+        return languageText(name + ".Caption"); // the report's own headings
+    };
+    source.Shown = [this](const QString& name) {
+        const QWidget* control = findChild<QWidget*>(name);
+        return control && control->isVisibleTo(this);
+    };
+    source.Mode = OperateType;
+    const auto* title = window()->findChild<QLabel*>(QStringLiteral("labMainTitle"));
+    source.MainTitle = title ? title->text() : QStringLiteral("ZAVK");
+    source.Chart = session_.Chart;
+    source.ChartTitles = {
+        languageText("ChartSeriesRelease.Caption"), languageText("ChartSeriesAdsorption.Caption"),
+        languageText("ChartAxisTime.Caption"), languageText("ChartAxisVacuum.Caption")};
+    source.Circuit = Named<QLabel>(this, "Image1")->pixmap().toImage();
+    return source;
 }
 
 void TFrmActuatorSelection::applyChartTitles() {

@@ -7,6 +7,7 @@
 #include "controls/SpeedButtonEx.h"
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
+#include "reports/FrmPrint.h"
 #include "results/HistoryWriter.h"
 #include "settings/BaseClass.h"
 #include "shell/FrmMainShell.h"
@@ -596,6 +597,59 @@ private slots:
         QVERIFY(FrmModelSel->findChild<TSkinButton*>("btnOk")->Click());
         QVERIFY(FrmModelSel->isVisible() && FrmModelSel->ModelId().isEmpty());
         FrmModelSel->hide();
+        OperateType = TOperateType::otSelect;
+    }
+
+    // The report shows what the result page shows, by mode and category, and
+    // exports as a one-page PDF.
+    void reportFollowsTheResultPage_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("calculation");
+        QTest::newRow("ejector") << 0 << false;
+        QTest::newRow("pump, valves") << 3 << false;
+        QTest::newRow("calculation: vacuum unit") << 2 << true;
+    }
+    void reportFollowsTheResultPage() {
+        QFETCH(int, row);
+        QFETCH(bool, calculation);
+        WizardRun run{TOperateType::otSelect};
+        run.selectRow(row);
+        const char* toValves = row == 3 ? "SkbNext_VA" : "SkbNext_EJ";
+        for (const char* next : {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", toValves})
+            QVERIFY(run.click(next));
+        if (calculation) {
+            run.messages.answer = mrYes;
+            QVERIFY(run.click("SkbCacl_Result"));
+            QVERIFY(run.click("SkbNext_huilu"));
+        }
+        TFrmPrint dialog(run.wizard->ReportSource());
+        dialog.ediTitle->setText("Line 4");
+        dialog.memComment->setPlainText("first\nsecond");
+        const TReportContent report = dialog.FillReport();
+        auto text = [&run](const char* name) { return run.child<QLineEdit>(name)->text(); };
+        QCOMPARE(report.Products[2].Model, text("EdtSelectET"));
+        QCOMPARE(report.Outputs[1].Value, text("Edtanquanlv_out"));
+        QVERIFY(report.Outputs[0].Value.startsWith(text("Edtxizhuoyingdashijian_out") + ' '));
+        const bool pump = row >= 2;
+        QCOMPARE(report.Outputs[4].Value.startsWith(
+                     text(pump ? "Edtbiyaozhenkongbengliuliang_out" : "EdtBiaoZhunYaLI_out")),
+                 true);
+        QCOMPARE(report.Outputs[5].Label.isEmpty(), pump);
+        QCOMPARE(report.Outputs[6].Value, QString()); // no working vacuum entered
+        QCOMPARE(report.Inputs[8].Label.isEmpty(), calculation);
+        QCOMPARE(report.CircuitNote.isEmpty(), row == 3);
+        QVERIFY(report.PrintTitle.endsWith(" : Line 4"));
+        QCOMPARE(report.Comment, QStringList({"first", "second"}));
+        const QString pdf = run.folder.file("report.pdf");
+        SetFileChooser([pdf](const QString&) { return std::optional<QString>(pdf); });
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(dialog.findChild<TSkinButton*>("btnPdf")->Click());
+        SetFileChooser({});
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("/Type /Page\n"), 1);
         OperateType = TOperateType::otSelect;
     }
 
