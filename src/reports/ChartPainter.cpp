@@ -107,7 +107,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const TChartData& chart,
     painter.restore();
 
     if (usable) {
-        painter.setClipRect(plot.adjusted(-line, -line, line, line));
+        painter.setClipRect(plot);
         // Drawn from the back: the theoretical curve under the measured ones.
         for (int s : {TheoreticalCurve, HorizontalGuide, VerticalGuide, ReleaseCurve,
                       AdsorptionCurve, WorkingMarker}) {

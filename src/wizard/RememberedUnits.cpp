@@ -5,6 +5,7 @@
 #include "core/DataFolder.h"
 #include "core/IniFile.h"
 #include "units/UnitConversion.h"
+#include "units/UnitManager.h"
 
 #include <QWidget>
 
@@ -50,6 +51,10 @@ bool LoadRememberedUnits(QWidget& form, TOperateType mode) {
     for (TSpeedButtonEx* button : rememberedButtons(form)) {
         const QString name = button->objectName();
         const int index = file.readInteger(section, name + QStringLiteral(".ItemIndex"), 0);
+        // A unit the parameter does not have (a file edited by hand, or older
+        // unit tables) is ignored: the button keeps the unit of the scheme.
+        if (!button->Para() || !button->Para()->Pop(index))
+            continue;
         button->SetItemIndex(index);
         button->setText(file.readString(section, name + QStringLiteral(".Caption")));
         FillPresetItems(button);

@@ -16,5 +16,6 @@ QString UnitIniPath();
 // write that fails is reported once.
 void SaveRememberedUnits(const QWidget& form, TOperateType mode);
 // Restores unit index and caption of every such button and fills its box with the
-// presets of that unit. False when the file or the mode's section is missing.
+// presets of that unit; a unit index the parameter does not have is ignored for
+// that button. False when the file or the mode's section is missing.
 bool LoadRememberedUnits(QWidget& form, TOperateType mode);

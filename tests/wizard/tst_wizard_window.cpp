@@ -15,6 +15,7 @@
 #include "wizard/FlowStrip.h"
 #include "wizard/FrmActuatorSelection.h"
 #include "wizard/FrmModelSel.h"
+#include "wizard/RememberedUnits.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -282,6 +283,22 @@ private slots:
                      ->findChild<TSpeedButtonEx*>("Btngongjianzhiliang")
                      ->ItemIndex(),
                  0);
+        // A unit the parameter does not have is ignored for that button alone.
+        QVERIFY(FrmMainShell->WorkForm()->findChild<TSkinButton*>("SkbCancel_huilu")->Click());
+        QFile memory(UnitIniPath());
+        QVERIFY(memory.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        memory.write(
+            "[Cacl]\r\nBtngongjianzhiliang.ItemIndex=9\r\nBtngongjianzhiliang.Caption=zz\r\n"
+            "BtnGongYingYaLi.ItemIndex=1\r\n");
+        memory.close();
+        QVERIFY(FrmMainShell->findChild<TSkinButton*>("skbNew")->Click());
+        auto* kept = FrmMainShell->WorkForm()->findChild<TSpeedButtonEx*>("Btngongjianzhiliang");
+        QCOMPARE(kept->ItemIndex(), 0);
+        QCOMPARE(kept->text(), QString("kg"));
+        QCOMPARE(
+            FrmMainShell->WorkForm()->findChild<TSpeedButtonEx*>("BtnGongYingYaLi")->ItemIndex(),
+            1);
+        OperateType = TOperateType::otSelect;
     }
 
     // The pad page lists the series and pads for the conditions and is left for the
