@@ -4,6 +4,8 @@
 #include "controls/LanguageApply.h"
 #include "controls/SkinButton.h"
 #include "lang/XMLLan.h"
+#include "reports/FrmSelectDir.h"
+#include "reports/ReportHtml.h"
 #include "reports/ReportPainter.h"
 #include "settings/BaseClass.h"
 
@@ -77,10 +79,10 @@ TFrmPrint::TFrmPrint(TResultPageSource page, QWidget* parent)
         {"btnPreview", &TFrmPrint::preview},
         {"btnPrintSet", &TFrmPrint::setUpPrinter},
         {"btnPrint", &TFrmPrint::print},
+        {"btnSave", &TFrmPrint::exportHtml},
         {"btnPdf", &TFrmPrint::exportPdf}};
     for (const auto& [name, handler] : handlers)
         connect(findChild<TSkinButton*>(QLatin1String(name)), &TSkinButton::clicked, this, handler);
-    findChild<TSkinButton*>(QStringLiteral("btnSave"))->setEnabled(false); // with the HTML export
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(16, 14, 16, 14);
@@ -147,6 +149,19 @@ void TFrmPrint::exportPdf() {
     QString error;
     if (!WriteReportPdf(path, FillReport(), &error))
         ShowPlainMessage(error);
+}
+
+// The page and its pictures into a folder the user names; the report dialog
+// closes either way.
+void TFrmPrint::exportHtml() {
+    hide();
+    TFrmSelectDir chooser(parentWidget());
+    if (chooser.exec() == QDialog::Accepted) {
+        QString error;
+        if (!WriteReportHtml(chooser.TargetFolder(), chooser.FileName(), FillReport(), &error))
+            ShowPlainMessage(error);
+    }
+    accept();
 }
 
 void TFrmPrint::showEvent(QShowEvent* event) {

@@ -13,7 +13,7 @@ class TSkinButton;
 
 // The report dialog: the title, registrant, date and comment the printed report
 // carries, and the buttons that preview the one-page report, set up the printer,
-// print it and export it as PDF. The report is filled from the result page each
+// print it and export it as HTML or PDF. The report is filled from the result page each
 // time it is drawn, so it always shows what the page shows.
 class TFrmPrint : public TFrmShell {
     Q_OBJECT
@@ -37,6 +37,7 @@ private:
     void setUpPrinter();
     void print();
     void exportPdf();
+    void exportHtml();
     QString caption(const char* label) const;
 
     TResultPageSource page_;

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
 #include "reports/FrmPrint.h"
+#include "reports/FrmSelectDir.h"
 #include "results/HistoryWriter.h"
 #include "settings/BaseClass.h"
 #include "shell/FrmMainShell.h"
@@ -81,22 +82,32 @@ void typeInto(QComboBox* box, const QString& keys) {
     QTest::keyClicks(box, keys);
 }
 
-// The model dialog's answer once it shows: OK on the row it preselects, unless
-// the action says otherwise.
-void whenModelDialogShows(const std::function<void(TFrmModelSel&)>& act = {}) {
-    auto* poll = new QTimer(FrmModelSel);
+// Acts on the modal dialog of that class once it shows and has the focus (its
+// buttons take a click only then).
+template <typename T> void whenShown(const std::function<void(T&)>& act) {
+    auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        FrmModelSel->activateWindow();
-        if (!FrmModelSel->isVisible() || !FrmModelSel->isActiveWindow())
-            return; // its buttons take a click once it has the focus
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->activateWindow();
+        if (!dialog->isActiveWindow())
+            return;
         poll->stop();
         poll->deleteLater();
-        if (act)
-            act(*FrmModelSel);
-        else
-            FrmModelSel->findChild<TSkinButton*>("btnOk")->Click();
+        act(*dialog);
     });
     poll->start(5);
+}
+
+// The model dialog's answer: OK on the row it preselects, unless told otherwise.
+void whenModelDialogShows(const std::function<void(TFrmModelSel&)>& act = {}) {
+    whenShown<TFrmModelSel>([act](TFrmModelSel& dialog) {
+        if (act)
+            act(dialog);
+        else
+            dialog.findChild<TSkinButton*>("btnOk")->Click();
+    });
 }
 
 // The choose buttons of the equipment panel, in kind order.
@@ -667,6 +678,27 @@ private slots:
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().count("/Type /Page\n"), 1);
+        // The HTML export into a folder the chooser names; the second time it asks
+        // before replacing the page, and No keeps the chooser open.
+        for (const int answer : {mrYes, mrNo}) {
+            run.messages.requests.clear();
+            run.messages.answer = answer;
+            whenShown<TFrmSelectDir>([&run, answer](TFrmSelectDir& chooser) {
+                chooser.ediPath->setText(run.folder.file(""));
+                chooser.ediDir->setText("export");
+                chooser.ediFileName->setText("line4");
+                QVERIFY(chooser.findChild<TSkinButton*>("btnOk")->Click());
+                if (answer == mrNo)
+                    QVERIFY(chooser.findChild<TSkinButton*>("btnCancel")->Click());
+            });
+            dialog.show();
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QVERIFY(dialog.findChild<TSkinButton*>("btnSave")->Click());
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(run.messages.requests.size(), answer == mrNo ? 1 : 0);
+        }
+        QVERIFY(QFile::exists(run.folder.file("export/line4.html_QRImage1.jpg")));
         OperateType = TOperateType::otSelect;
     }
 
