@@ -43,12 +43,12 @@ private slots:
         QCOMPARE(selection.Outputs[4].Label, QString("LblBiaoZhunYaLI_out:"));
         QCOMPARE(selection.Outputs[4].Value, QString("EdtBiaoZhunYaLI_out BtnBiaoZhunYaLI_out"));
         QCOMPARE(selection.Outputs[1].Value, QString("Edtanquanlv_out")); // a factor, no unit
-        QCOMPARE(selection.Outputs[6].Value, QString());  // no working vacuum entered
+        QCOMPARE(selection.Outputs[6].Value, QString());   // no working vacuum entered
         QCOMPARE(selection.Inputs[5].Value, QString(" ")); // no release pressure: one blank
         QCOMPARE(selection.Inputs[0].Label, QString("Lblyingdashijian_in:"));
         QCOMPARE(selection.CircuitNote, QString("LblCircuitNote"));
-        const TReportContent pump = FillReport(
-            pageOf(TOperateType::otCalc, {}, {"Lblbiyaozhenkongbengliuliang_out"}), {});
+        const TReportContent pump =
+            FillReport(pageOf(TOperateType::otCalc, {}, {"Lblbiyaozhenkongbengliuliang_out"}), {});
         QCOMPARE(pump.Outputs[4].Label, QString("Lblbiyaozhenkongbengliuliang_out:"));
         QVERIFY(pump.Outputs[5].Label.isEmpty() && pump.Outputs[5].Value.isEmpty());
         QCOMPARE(pump.Inputs[0].Label, QString("LblGongJianZhiLiang_in:"));
