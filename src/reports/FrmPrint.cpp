@@ -21,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,6 +90,14 @@ TFrmPrint::TFrmPrint(TResultPageSource page, QWidget* parent)
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
     resize(760, 380);
+    // F1 opens the help at the report's topic.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setObjectName(QStringLiteral("HelpAct"));
+    connect(help, &QShortcut::activated, this, [] {
+        if (BaseClass)
+            BaseClass->ShowHelp(BaseClass->UsesNamedHelpTopics() ? QStringLiteral("imprimir.html")
+                                                                 : QStringLiteral("12-1.htm"));
+    });
     if (BaseClass && BaseClass->Lan)
         ApplyToForm(*BaseClass->Lan, this, ShowHint);
 }
