@@ -65,7 +65,8 @@ TFrmResultNote::TFrmResultNote(QWidget* parent) : TFrmShell(parent) {
     BtnClose = DialogButton("BtnClose", QStringLiteral("Close"), ClientPanel());
     connect(BtnClose, &TSkinButton::clicked, this, &QDialog::accept);
 
-    auto* content = new QHBoxLayout;
+    // The picture above the text, large enough to read its words.
+    auto* content = new QVBoxLayout;
     content->addWidget(Image1);
     content->addWidget(EdtCaclResultNote, 1);
     auto* buttons = new QHBoxLayout;
@@ -75,7 +76,7 @@ TFrmResultNote::TFrmResultNote(QWidget* parent) : TFrmShell(parent) {
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addLayout(content, 1);
     layout->addLayout(buttons);
-    resize(860, 500);
+    resize(700, 660);
     if (BaseClass && BaseClass->Lan)
         ApplyToForm(*BaseClass->Lan, this, {});
 }
@@ -91,7 +92,7 @@ void TFrmResultNote::fill() {
     if (picture.load(AppPath + QStringLiteral("Img/ResultNotePic_") + language +
                      QStringLiteral(".jpg")))
         Image1->setPixmap(
-            picture.scaled(QSize(360, 300), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            picture.scaled(QSize(580, 362), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TFrmResultNote::ShowNote(const QString& title) {
