@@ -179,6 +179,12 @@ int ShowKeyedMessage(const QString& key, TMsgDlgType kind, TMsgDlgButtons button
                           buttons);
 }
 
+bool MayReplaceFile(const QString& path) {
+    return !QFileInfo::exists(path) ||
+           ShowKeyedMessage(QStringLiteral("MSG0033"), TMsgDlgType::mtWarning, mbYes | mbNo) ==
+               mrYes;
+}
+
 bool LoadImageFile(QLabel* picture, const QString& subfolder, const QString& baseName,
                    bool reportErrors) {
     const QString folder = existingFolder(AppPath, subfolder);

@@ -32,6 +32,8 @@ int ShowMessageDlg(const QString& text, const QString& title, TMsgDlgType kind,
 void ShowPlainMessage(const QString& text);
 // The message of a language key, titled "MSGMESSAGE", with ButtonCaptions.
 int ShowKeyedMessage(const QString& key, TMsgDlgType kind, TMsgDlgButtons buttons);
+// True when no file has the path, or the user agrees to replace it (MSG0033).
+bool MayReplaceFile(const QString& path);
 
 // Where the hints of controls go: the status line of the main window, which
 // installs the handler. Without one, hints are dropped.

@@ -152,8 +152,7 @@ void TFrmPrint::exportPdf() {
     QString path = *chosen;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QLatin1String(".pdf");
-    if (QFileInfo::exists(path) &&
-        ShowKeyedMessage(QStringLiteral("MSG0033"), TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
+    if (!MayReplaceFile(path))
         return;
     QString error;
     if (!WriteReportPdf(path, FillReport(), &error))

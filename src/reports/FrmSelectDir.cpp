@@ -100,8 +100,7 @@ void TFrmSelectDir::confirm() {
         ShowKeyedMessage(QStringLiteral("MSGBADNAME"), TMsgDlgType::mtWarning, mbOK);
         return;
     }
-    if (QFileInfo::exists(QDir(TargetFolder()).filePath(ReportHtmlName(FileName()))) &&
-        ShowKeyedMessage(QStringLiteral("MSG0033"), TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
+    if (!MayReplaceFile(QDir(TargetFolder()).filePath(ReportHtmlName(FileName()))))
         return;
     accept();
 }

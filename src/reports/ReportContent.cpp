@@ -1,9 +1,6 @@
 #include "reports/ReportContent.h"
 
-namespace {
-
-// The result page's product rows: label, model field, count field.
-const char* const ProductRows[][3] = {
+const char* const ResultProductRows[7][3] = {
     {"LblSelectPT", "EdtSelectPT", "EdtSelectPTCount"},
     {"LblSelectTube", "EdtSelectTube", "EdtSelectTubeCount"},
     {"LblSelectET", "EdtSelectET", "EdtSelectETCount"},
@@ -12,6 +9,8 @@ const char* const ProductRows[][3] = {
     {"LblSelectVAQieHuan", "EdtSelectVAQieHuan", "EdtSelectVAQieHuanCount"},
     {"LblSelectVAJieLiu", "EdtSelectVAJieLiu", "EdtSelectVAJieLiuCount"},
 };
+
+namespace {
 
 // An input of the summary: its label, field and unit button (none for a text).
 struct TInputRow {
@@ -61,9 +60,9 @@ TReportContent FillReport(const TResultPageSource& page, const TReportEntries& e
     r.ModelColumn = text("LblSelectmodel");
     r.CountColumn = text("LblSelectgeshu");
     for (size_t i = 0; i < r.Products.size(); ++i) {
-        r.Products[i] = {text(QLatin1String(ProductRows[i][0])),
-                         text(QLatin1String(ProductRows[i][1])),
-                         text(QLatin1String(ProductRows[i][2]))};
+        r.Products[i] = {text(QLatin1String(ResultProductRows[i][0])),
+                         text(QLatin1String(ResultProductRows[i][1])),
+                         text(QLatin1String(ResultProductRows[i][2]))};
     }
     r.ChartHeading = text("Lbltexing");
     r.Chart = page.Chart;

@@ -12,6 +12,10 @@
 #include <array>
 #include <functional>
 
+// The result page's product rows, in the report's order: label, model field and
+// count field of pad, tubing, ejector, V1, V2, V3 and the release throttle.
+extern const char* const ResultProductRows[7][3];
+
 // A label and its value as the report prints them side by side.
 struct TReportPair {
     QString Label;

@@ -61,8 +61,7 @@ void TFrmActuatorSelection::saveHistory() {
     if (!chosen || chosen->isEmpty())
         return;
     const QString path = HistoryFileName(*chosen, OperateType);
-    if (QFileInfo::exists(path) &&
-        ShowKeyedMessage(QStringLiteral("MSG0033"), TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
+    if (!MayReplaceFile(path))
         return;
     QString error;
     if (!WriteHistoryFile(path, HistoryState(), &error))

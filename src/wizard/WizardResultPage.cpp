@@ -34,16 +34,6 @@
 
 namespace {
 
-// The product rows: label, model field, count field.
-const char* const ProductRows[][3] = {
-    {"LblSelectPT", "EdtSelectPT", "EdtSelectPTCount"},
-    {"LblSelectTube", "EdtSelectTube", "EdtSelectTubeCount"},
-    {"LblSelectET", "EdtSelectET", "EdtSelectETCount"},
-    {"LblSelectVAGongYing", "EdtSelectVAGongYing", "EdtSelectVAGongYingCount"},
-    {"LblSelectVAPoHuai", "EdtSelectVAPoHuai", "EdtSelectVAPoHuaiCount"},
-    {"LblSelectVAQieHuan", "EdtSelectVAQieHuan", "EdtSelectVAQieHuanCount"},
-    {"LblSelectVAJieLiu", "EdtSelectVAJieLiu", "EdtSelectVAJieLiuCount"},
-};
 const char* const ProductCaptions[] = {"Suction pad",     "Tubing",        "Ejector",
                                        "Supply valve",    "Release valve", "Switching valve",
                                        "Release throttle"};
@@ -69,10 +59,11 @@ QGroupBox* productList(QWidget* parent) {
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setVerticalSpacing(1);
     for (int row = 0; row < 7; ++row) {
-        grid->addWidget(WizardLabel(ProductRows[row][0], ProductCaptions[row], group), row, 0);
-        grid->addWidget(readOnlyField(ProductRows[row][1], group), row, 1);
-        Named<QLineEdit>(group, ProductRows[row][1])->setMinimumWidth(130);
-        QLineEdit* count = readOnlyField(ProductRows[row][2], group);
+        grid->addWidget(WizardLabel(ResultProductRows[row][0], ProductCaptions[row], group), row,
+                        0);
+        grid->addWidget(readOnlyField(ResultProductRows[row][1], group), row, 1);
+        Named<QLineEdit>(group, ResultProductRows[row][1])->setMinimumWidth(130);
+        QLineEdit* count = readOnlyField(ResultProductRows[row][2], group);
         count->setFixedWidth(36);
         grid->addWidget(count, row, 2);
     }
@@ -182,8 +173,9 @@ void TFrmActuatorSelection::bindResultPage() {
 void TFrmActuatorSelection::fillProductList(const TValveModels& valves) {
     const TCalcInput& in = context_.Input;
     auto show = [this](int row, const QString& model, const QString& count) {
-        Named<QLineEdit>(this, ProductRows[row][1])->setText(model);
-        Named<QLineEdit>(this, ProductRows[row][2])->setText(model.isEmpty() ? QString() : count);
+        Named<QLineEdit>(this, ResultProductRows[row][1])->setText(model);
+        Named<QLineEdit>(this, ResultProductRows[row][2])
+            ->setText(model.isEmpty() ? QString() : count);
     };
     const QString one = QStringLiteral("1");
     if (OperateType == TOperateType::otCalc) {
