@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts ZAVK under a virtual X display in each language, clicks New in selection
 # mode and in calculation mode as a user would, and saves the wizard's first page
-# (and, selecting, the pad, tubing and ejector pages after it, the valve page of a
+# (and, selecting, the pad page with its leakage reference and a material photo,
+# the tubing and ejector pages after it, the valve page of a
 # circuit with separate valves and the vacuum unit page of a pump circuit, and the
 # result page of each system category, with its result note, report dialog and
 # report preview):
@@ -26,6 +27,9 @@ for language in "${languages[@]}"; do
         selection() { click 940 691; click 878 112; click 878 244; click 90 \$((173 + 28 * \$1)); click 803 691; }
         click 878 112; click 878 244; shot wizard-selection
         click 803 691; shot wizard-pad
+        click 290 368; sleep 1; shot leakage-reference          # the leakage reference
+        click 733 236; sleep 1; shot leakage-photo; xdotool key Escape; sleep 1
+        click 225 84; click 745 577; click 40 117
         next 1; shot wizard-tubing
         next 1; shot wizard-ejector
         next 1; shot result-1
@@ -41,6 +45,8 @@ for language in "${languages[@]}"; do
         click 940 691; click 878 174; click 878 244; shot wizard-calculation"
     echo "$out/wizard-selection-$language.png"
     echo "$out/wizard-pad-$language.png"
+    echo "$out/leakage-reference-$language.png"
+    echo "$out/leakage-photo-$language.png"
     echo "$out/wizard-tubing-$language.png"
     echo "$out/wizard-ejector-$language.png"
     echo "$out/result-note-$language.png"

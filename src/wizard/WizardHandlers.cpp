@@ -10,6 +10,7 @@
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "lang/XMLLan.h"
+#include "leakage/FrmXieLouLiang.h"
 #include "settings/BaseClass.h"
 #include "wizard/FlowStrip.h"
 #include "wizard/WizardControls.h"
@@ -132,6 +133,12 @@ void TFrmActuatorSelection::connectHandlers() {
                              "SkbCancel_VA", "SkbCancel_Result"})
         connect(Named<TSkinButton>(this, name), &TSkinButton::clicked, this,
                 &TFrmActuatorSelection::cancel);
+    // The leakage reference is for reading: the user types the value he chose.
+    for (const char* name : {"BtnCanKao", "BtnCanKao2"})
+        connect(Named<TSkinButton>(this, name), &TSkinButton::clicked, this, [this] {
+            TFrmXieLouLiang reference(this);
+            reference.exec();
+        });
 }
 
 // The option pages take the height of the one shown, not of the tallest.
