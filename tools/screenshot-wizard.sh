@@ -21,13 +21,18 @@ for language in "${languages[@]}"; do
     # calculation mode 878,174, New 878,244), the system grid's rows (90,173 + 28 per
     # row), page 0's Next (803,691), the other pages' Next (665,691) and Cancel (940,691).
     # A click on the page title (40,117) gives the window back its focus after a dialog.
+    # The pad page's Reference button sits after the widest label of the language.
+    case "$language" in
+        Japanese) reference=342 ;;
+        *) reference=290 ;;
+    esac
     zavk_click_through "$language" "$out" "
         next() { for i in \$(seq \$1); do click 665 691; done; }
         # A new selection in the system grid's row (0 to 3), past page 0.
         selection() { click 940 691; click 878 112; click 878 244; click 90 \$((173 + 28 * \$1)); click 803 691; }
         click 878 112; click 878 244; shot wizard-selection
         click 803 691; shot wizard-pad
-        click 290 368; sleep 1; shot leakage-reference          # the leakage reference
+        click $reference 368; sleep 1; shot leakage-reference   # the leakage reference
         click 733 236; sleep 1; shot leakage-photo; xdotool key Escape; sleep 1
         click 225 84; click 745 577; click 40 117
         next 1; shot wizard-tubing
