@@ -62,6 +62,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const TChartData& chart,
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
+    font.setBold(false); // whatever the caller drew last
     font.setPixelSize(std::max(6, int(area.height() / 22)));
     painter.setFont(font);
     const QFontMetricsF metrics(font);
