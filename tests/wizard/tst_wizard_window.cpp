@@ -634,7 +634,9 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("calculation");
         QTest::newRow("ejector") << 0 << false;
+        QTest::newRow("ejector, valves") << 1 << false;
         QTest::newRow("pump, valves") << 3 << false;
+        QTest::newRow("calculation: ejector, valves") << 1 << true;
         QTest::newRow("calculation: vacuum unit") << 2 << true;
     }
     void reportFollowsTheResultPage() {
@@ -645,6 +647,8 @@ private slots:
         const char* toValves = row == 3 ? "SkbNext_VA" : "SkbNext_EJ";
         for (const char* next : {"SkbNext_huilu", "SkbNext_PT", "SkbNext_Tube", toValves})
             QVERIFY(run.click(next));
+        if (row == 1)
+            QVERIFY(run.click("SkbNext_VA")); // the ejector's valves
         if (calculation) {
             run.messages.answer = mrYes;
             QVERIFY(run.click("SkbCacl_Result"));
@@ -665,7 +669,7 @@ private slots:
         QCOMPARE(report.Outputs[5].Label.isEmpty(), pump);
         QCOMPARE(report.Outputs[6].Value, QString()); // no working vacuum entered
         QCOMPARE(report.Inputs[8].Label.isEmpty(), calculation);
-        QCOMPARE(report.CircuitNote.isEmpty(), row == 3);
+        QCOMPARE(report.CircuitNote.isEmpty(), row % 2 == 1); // shown with categories 1 and 3
         QVERIFY(report.PrintTitle.endsWith(" : Line 4"));
         QCOMPARE(report.Comment, QStringList({"first", "second"}));
         const QString pdf = run.folder.file("report.pdf");
