@@ -165,7 +165,9 @@ void TFrmModelSel::Prepare(const TModelChoiceRequest& request, const QString& ti
 
 bool TFrmModelSel::Choose(const TModelChoiceRequest& request, const QString& title) {
     Prepare(request, title);
-    exec();
+    // OK on an empty list sets accepted but stays open; closing the window after
+    // it names nothing.
+    accepted_ = exec() == QDialog::Accepted;
     return accepted_;
 }
 
