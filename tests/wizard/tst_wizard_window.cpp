@@ -618,13 +618,14 @@ private slots:
     // With no model listed, OK keeps the dialog open and names nothing.
     void okOnAnEmptyListStaysOpen() {
         WizardRun run{TOperateType::otCalc};
-        FrmModelSel->Prepare({mkSwitchingValve, "1", 1, "1", {}, "ASIA", {}, {}}, "V3");
-        FrmModelSel->show();
-        FrmModelSel->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FrmModelSel));
-        QVERIFY(FrmModelSel->findChild<TSkinButton*>("btnOk")->Click());
-        QVERIFY(FrmModelSel->isVisible() && FrmModelSel->ModelId().isEmpty());
-        FrmModelSel->hide();
+        bool stayedOpen = false;
+        whenShown<TFrmModelSel>([&stayedOpen](TFrmModelSel& dialog) {
+            QVERIFY(dialog.findChild<TSkinButton*>("btnOk")->Click());
+            stayedOpen = dialog.isVisible();
+            dialog.CloseButton()->Click(); // then closed by the caption bar
+        });
+        QVERIFY(!FrmModelSel->Choose({mkSwitchingValve, "1", 1, "1", {}, "ASIA", {}, {}}, "V3"));
+        QVERIFY(stayedOpen);
         OperateType = TOperateType::otSelect;
     }
 
