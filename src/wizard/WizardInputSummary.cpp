@@ -7,6 +7,7 @@
 #include "controls/CommonDialogs.h"
 #include "controls/SpeedButtonEx.h"
 #include "controls/ValueEntry.h"
+#include "results/InputSummary.h"
 #include "wizard/WizardControls.h"
 
 #include <QComboBox>
@@ -97,45 +98,28 @@ void TFrmActuatorSelection::copyToSummary(const char* field, const char* button,
 }
 
 void TFrmActuatorSelection::fillInputSummary() {
-    const bool select = OperateType == TOperateType::otSelect;
-    copyToSummary("Edtyingdashijian_in", "Btnyingdashijian_in", "Cbyingdashijian",
-                  "Btnyingdashijian", true);
-    copyToSummary("EdtGongJianZhiLiang_in", "Btngongjianzhiliang_in", "Cbgongjianzhiliang",
-                  "Btngongjianzhiliang", true);
-    // The pressures count with a vacuum pump only.
-    const bool pump = context_.PressureInputsEnabled();
-    copyToSummary("Edtgongyingyali_in", "Btngongyingyali_in", "CbGongYingYaLi", "BtnGongYingYaLi",
-                  pump);
-    copyToSummary("Edtzhenkongpengyali_in", "Btnzhenkongpengyali_in", "CbZhenKongPengYaLi",
-                  "BtnZhenKongPengYaLi", pump);
-    const bool byLength = select || Named<QRadioButton>(this, "RbTubeLen_calc")->isChecked();
-    copyToSummary("Edttubechangdu_in", "Btntubechangdu_in",
-                  select ? "CbTubeLength" : "CbTubeLength_calc",
-                  select ? "BtnTubeLength" : "btnTubeLength_calc", byLength);
-    copyToSummary("Edtxilouliang_in", "Btnxilouliang_in",
-                  select ? "Cbgongjianxielouliang" : "Cbgongjianxielouliang_calc",
-                  select ? "Btngongjianxielouliang" : "btngongjianxielouliang_calc", true);
-    copyToSummary("EdtTubeRongji_in", "BtnTubeRongji_in", "CbTubeRongji_calc", "btnTubeRongji_calc",
-                  !byLength);
-    copyToSummary("EdtTubeYinSu_in", "BtnTubeYinSu_in", "CbTubeYinSu_calc", "btnTubeYinSu_calc",
-                  !byLength);
+    TSummaryConditions conditions;
+    conditions.Mode = OperateType;
+    conditions.Pump = context_.PressureInputsEnabled();
+    conditions.TubeByLength = Named<QRadioButton>(this, "RbTubeLen_calc")->isChecked();
+    conditions.Automatic = Named<QRadioButton>(this, "Rbzidong")->isChecked();
+    conditions.Throttle = Named<QComboBox>(this, "cbjieliuVAKaidu")->isEnabled();
+    for (const TSummarySource& s : InputSummarySources(conditions))
+        copyToSummary(s.Field, s.Button, s.Box, s.Source, s.Shown);
+    const bool byLength = OperateType == TOperateType::otSelect || conditions.TubeByLength;
     for (const char* name : {"Edttubechangdu_in", "Btntubechangdu_in"})
         Named<QWidget>(this, name)->setEnabled(byLength);
     for (const char* name :
          {"EdtTubeRongji_in", "BtnTubeRongji_in", "EdtTubeYinSu_in", "BtnTubeYinSu_in"})
         Named<QWidget>(this, name)->setEnabled(!byLength);
-    const bool automatic = Named<QRadioButton>(this, "Rbzidong")->isChecked();
-    copyToSummary("Edtzhenkongyali_in", "Btnzhenkongyali_in", "CbZhenKongYaLi", "BtnZhenKongYaLi",
-                  select && automatic);
+    for (const char* name : {"Edtkaidu_in", "Btnkaidu_in"})
+        Named<QWidget>(this, name)->setEnabled(conditions.Throttle);
     Named<QLineEdit>(this, "EdtAnZhuangZiShi_in")->setText(CbAnZhuangZiShi->currentText());
     Named<QLineEdit>(this, "Edtanquanlv_in")
         ->setText(Named<QComboBox>(this, "CbAnquanlv")->currentText());
-    const bool throttle = Named<QComboBox>(this, "cbjieliuVAKaidu")->isEnabled();
-    copyToSummary("Edtkaidu_in", "Btnkaidu_in", "cbjieliuVAKaidu", "btnjieliuVAKaidu", throttle);
-    for (const char* name : {"Edtkaidu_in", "Btnkaidu_in"})
-        Named<QWidget>(this, name)->setEnabled(throttle);
     Named<QLineEdit>(this, "Edtxdxingshi_in")
-        ->setText(Named<QRadioButton>(this, automatic ? "Rbzidong" : "Rbzhiding")->text());
+        ->setText(
+            Named<QRadioButton>(this, conditions.Automatic ? "Rbzidong" : "Rbzhiding")->text());
 }
 
 void TFrmActuatorSelection::transferToCalculation() {
