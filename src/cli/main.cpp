@@ -1,14 +1,18 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/ReportCommand.h"
 #include "cli/SelectCommand.h"
 #include "cli/UnitsCommand.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstring>
 #include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -24,6 +28,8 @@ const Command Commands[] = {
     {"units", RunUnitsCommand, "units [--db PATH] [--lang LANGUAGE] [PARAID...]"},
     {"select", RunSelectCommand,
      "select [--db PATH] [--json] [--save FILE.SEL] --circuit CODE --mass KG ..."},
+    {"report", RunReportCommand,
+     "report [--db PATH] [--lang L] [--title T] ... (--pdf FILE | --html DIR/NAME) FILE"},
 };
 
 void writeUsage(QTextStream& stream) {
@@ -39,7 +45,16 @@ void writeUsage(QTextStream& stream) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The report draws text, which needs the fonts of a GUI application; offscreen,
+    // it needs no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     AppPath = QCoreApplication::applicationDirPath() + '/';
     QTextStream out(stdout);
     QTextStream err(stderr);
