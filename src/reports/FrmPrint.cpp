@@ -15,9 +15,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -133,8 +133,12 @@ void TFrmPrint::preview() {
     dialog.exec();
 }
 
+// The printer setup chooses the printer (a PDF file among them) and its page;
+// Print then prints there. Nothing is printed here.
 void TFrmPrint::setUpPrinter() {
-    QPageSetupDialog dialog(printer_.get(), this);
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.exec();
 }
 
