@@ -150,6 +150,12 @@ TSkinButton* DialogButton(const char* name, const QString& caption, QWidget* par
     return button;
 }
 
+QLabel* DialogLabel(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(QLatin1String(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
 QRegion RoundedWindowRegion(QSize size, qreal radius) {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);

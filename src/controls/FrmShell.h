@@ -14,6 +14,8 @@ QRegion RoundedWindowRegion(QSize size, qreal radius);
 
 // A push button of a dialog's button row, 110 × 34 pixels.
 TSkinButton* DialogButton(const char* name, const QString& caption, QWidget* parent);
+// A named label of a dialog's field, its caption until the language file gives one.
+QLabel* DialogLabel(const char* name, const char* caption, QWidget* parent);
 
 // The common frame of the program's dialogs: a borderless window with rounded
 // corners, a dark caption bar showing the window title, a skinned close button and

@@ -26,12 +26,6 @@
 
 namespace {
 
-QLabel* fieldLabel(const char* name, const char* caption, QWidget* parent) {
-    auto* label = new QLabel(QLatin1String(caption), parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 void paintOn(QPrinter& printer, const TReportContent& content) {
     QPainter painter(&printer);
     PaintReport(painter, printer.paperRect(QPrinter::DevicePixel), content);
@@ -59,10 +53,10 @@ TFrmPrint::TFrmPrint(TResultPageSource page, QWidget* parent)
     memComment->setObjectName(QStringLiteral("memComment"));
 
     auto* fields = new QFormLayout;
-    fields->addRow(fieldLabel("labPrintTitle", "Title", panel), ediTitle);
-    fields->addRow(fieldLabel("labReg", "Registrant", panel), ediReg);
-    fields->addRow(fieldLabel("labDate", "Date", panel), dtpDate);
-    fields->addRow(fieldLabel("labComment", "Comment", panel), memComment);
+    fields->addRow(DialogLabel("labPrintTitle", "Title", panel), ediTitle);
+    fields->addRow(DialogLabel("labReg", "Registrant", panel), ediReg);
+    fields->addRow(DialogLabel("labDate", "Date", panel), dtpDate);
+    fields->addRow(DialogLabel("labComment", "Comment", panel), memComment);
 
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, const char*> actions[] = {{"btnPreview", "Preview"},

@@ -18,12 +18,6 @@
 
 namespace {
 
-QLabel* fieldLabel(const char* name, const char* caption, QWidget* parent) {
-    auto* label = new QLabel(QLatin1String(caption), parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 QLineEdit* field(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
@@ -52,12 +46,12 @@ TFrmSelectDir::TFrmSelectDir(QWidget* parent) : TFrmShell(parent) {
     connect(browseButton, &TSkinButton::clicked, this, &TFrmSelectDir::browse);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(fieldLabel("labPath", "Folder", panel), 0, 0);
+    grid->addWidget(DialogLabel("labPath", "Folder", panel), 0, 0);
     grid->addWidget(ediPath, 0, 1);
     grid->addWidget(browseButton, 0, 2);
-    grid->addWidget(fieldLabel("labDir", "New folder", panel), 1, 0);
+    grid->addWidget(DialogLabel("labDir", "New folder", panel), 1, 0);
     grid->addWidget(ediDir, 1, 1, 1, 2);
-    grid->addWidget(fieldLabel("labFileName", "File name", panel), 2, 0);
+    grid->addWidget(DialogLabel("labFileName", "File name", panel), 2, 0);
     grid->addWidget(ediFileName, 2, 1, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -38,7 +38,6 @@ const char* const ModelBoxes[] = {"EdtPTsel",         "EdtTubesel",      "EdtEJs
                                   "EdtGongyingVAsel", "EdtQiehuanVAsel", "EdtPohuaiVAsel",
                                   "EdtjieliuVAsel"};
 
-// Inner diameter of a catalogue tube, for the tubing given by length.
 void warn(const QString& key) {
     ShowKeyedMessage(key, TMsgDlgType::mtWarning, mbOK);
 }

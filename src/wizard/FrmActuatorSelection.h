@@ -153,6 +153,7 @@ private:
     void copyToSummary(const char* field, const char* button, const char* box, const char* source,
                        bool shown);
     void fillInputSummary();
+    TChartTitles chartTitles() const;
     void applyChartTitles();
     void fillProductList(const TValveModels& valves);
     QString modelName(const char* table, const char* column, const QString& id) const;

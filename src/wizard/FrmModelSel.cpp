@@ -154,17 +154,18 @@ void TFrmModelSel::layOut() {
             formText(kind == mkPad ? "LblModelNoTitle2.Caption" : "LblModelNoTitle3.Caption"));
 }
 
-void TFrmModelSel::Prepare(const TModelChoiceRequest& request, const QString& title) {
+void TFrmModelSel::Prepare(const TModelChoiceRequest& request, const QString& product) {
     applyLanguage();
     request_ = request;
     accepted_ = false;
-    setWindowTitle(title);
+    const QString title = formText("labTitle.Caption");
+    setWindowTitle((title.isEmpty() ? QStringLiteral("Model selection") : title) + '-' + product);
     layOut();
     fillSeries();
 }
 
-bool TFrmModelSel::Choose(const TModelChoiceRequest& request, const QString& title) {
-    Prepare(request, title);
+bool TFrmModelSel::Choose(const TModelChoiceRequest& request, const QString& product) {
+    Prepare(request, product);
     // OK on an empty list sets accepted but stays open; closing the window after
     // it names nothing.
     accepted_ = exec() == QDialog::Accepted;

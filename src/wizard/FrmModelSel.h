@@ -20,10 +20,11 @@ public:
     explicit TFrmModelSel(QWidget* parent = nullptr);
 
     // Lays the dialog out for the request and fills both lists, the current
-    // product preselected (the first rows when it is not listed).
-    void Prepare(const TModelChoiceRequest& request, const QString& title);
+    // product preselected (the first rows when it is not listed). The title names
+    // the product, as the panel's label calls it.
+    void Prepare(const TModelChoiceRequest& request, const QString& product);
     // Prepares and shows the dialog until OK with a model, or Cancel; true after OK.
-    bool Choose(const TModelChoiceRequest& request, const QString& title);
+    bool Choose(const TModelChoiceRequest& request, const QString& product);
 
     // After OK: the chosen series, model ID and the model's text.
     const QString& SeriesId() const { return seriesId_; }

@@ -90,8 +90,12 @@ bool SwitchingValveFitsCircuit(int port, int use, const QString& circuit) {
                                    0, 0);
 }
 
+bool NamesEjectorBySecondName(const QString& circuit) {
+    return circuit == QLatin1String("2");
+}
+
 bool UsesSecondModelName(const TModelChoiceRequest& request) {
-    return request.Kind == mkEjector && request.Circuit == QLatin1String("2");
+    return request.Kind == mkEjector && NamesEjectorBySecondName(request.Circuit);
 }
 
 std::optional<QString> ModelSeriesSql(const TModelChoiceRequest& r) {

@@ -68,7 +68,10 @@ QList<TModelListRow> ModelListRows(TDMComm& db, const TModelChoiceRequest& reque
 // The flow types and standard supply pressures the ejectors of a series offer.
 TStandardPressures EjectorChoices(const QList<TModelListRow>& models);
 
-// Whether the ejector is named by M_Name1: circuit "2" has no release valve.
+// Whether the circuit names its ejector by M_Name1: circuit "2" has no release
+// valve, and its ejectors go by their other model name.
+bool NamesEjectorBySecondName(const QString& circuit);
+// Whether the request's models are named by M_Name1: the ejector of such a circuit.
 bool UsesSecondModelName(const TModelChoiceRequest& request);
 // Whether a valve of these ports and use can be the circuit's switching valve,
 // whatever its conductance.

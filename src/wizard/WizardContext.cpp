@@ -88,22 +88,13 @@ bool TWizardContext::UpdateSystemCategory() {
 }
 
 void TWizardContext::ClearProductSelection() {
-    QString* fields[] = {
-        &Input.EJ_Series_ID,          &Input.EJ_ID,          &Input.EJ_Name,
-        &Input.VA_Gongying_Series_ID, &Input.VA_Gongying_ID, &Input.VA_Gongying_Name,
-        &Input.VA_Pohuai_Series_ID,   &Input.VA_Pohuai_ID,   &Input.VA_Pohuai_Name,
-        &Input.VA_QieHuan_Series_ID,  &Input.VA_QieHuan_ID,  &Input.VA_QieHuan_Name,
-        &Input.VA_Jieliu_Series_ID,   &Input.VA_Jieliu_ID,   &Input.VA_Jieliu_Name,
-    };
-    for (QString* field : fields)
-        field->clear();
+    for (int kind = mkEjector; kind <= mkThrottle; ++kind)
+        TakeModelChoice(kind, {}, {}, {});
 }
 
 void TWizardContext::ClearAllProducts() {
-    ClearProductSelection();
-    for (QString* field : {&Input.PT_Series_ID, &Input.PT_ID, &Input.PT_Name, &Input.Tube_Series_ID,
-                           &Input.Tube_ID, &Input.Tube_Name})
-        field->clear();
+    for (int kind = mkPad; kind <= mkThrottle; ++kind)
+        TakeModelChoice(kind, {}, {}, {});
 }
 
 QString TWizardContext::PictureCode() const {

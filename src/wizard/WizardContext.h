@@ -185,10 +185,9 @@ public:
     QList<TListRow> BuildEJSeriesList(TDMComm& db, bool standardFlow);
     // The supply pressures and flow types the candidates of EJ_Series_ID offer.
     TStandardPressures UpdateStandardPressureChoices(TDMComm& db) const;
-    // The column of M_EJ that names the ejector in the product list: without a
-    // release valve (circuit "2") the ejector goes by its other model name.
+    // The column of M_EJ that names the ejector in the product list.
     const char* EjectorNameColumn() const {
-        return Input.CircuitNum == QLatin1String("2") ? "M_Name1" : "M_Name";
+        return NamesEjectorBySecondName(Input.CircuitNum) ? "M_Name1" : "M_Name";
     }
     // Whether the series texts and pictures take the vacuum unit variant.
     bool UnitVariant() const { return Input.System_Cat == 3; }

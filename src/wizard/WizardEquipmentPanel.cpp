@@ -7,8 +7,6 @@
 #include "controls/CommonDialogs.h"
 #include "controls/SkinButton.h"
 #include "controls/SpeedButtonEx.h"
-#include "lang/XMLLan.h"
-#include "settings/BaseClass.h"
 #include "wizard/FrmModelSel.h"
 #include "wizard/WizardControls.h"
 
@@ -140,14 +138,8 @@ void TFrmActuatorSelection::connectEquipmentPanel() {
 void TFrmActuatorSelection::chooseModel(int kind, const char* label, const char* box) {
     if (!FrmModelSel)
         return;
-    QString title = BaseClass && BaseClass->Lan
-                        ? BaseClass->Lan->GetFormItemText(QStringLiteral("FrmModelSel"),
-                                                          QStringLiteral("labTitle.Caption"))
-                        : QString();
-    if (title.isEmpty())
-        title = QStringLiteral("Model selection");
-    title += "-" + Named<QLabel>(pljiqi, label)->text();
-    if (!FrmModelSel->Choose(context_.ModelChoiceRequest(kind), title))
+    if (!FrmModelSel->Choose(context_.ModelChoiceRequest(kind),
+                             Named<QLabel>(pljiqi, label)->text()))
         return;
     context_.TakeModelChoice(kind, FrmModelSel->SeriesId(), FrmModelSel->ModelId(),
                              FrmModelSel->ModelText());
@@ -164,9 +156,7 @@ void TFrmActuatorSelection::setTubeByLength(bool byLength) {
     if (byLength)
         return;
     Named<QLineEdit>(pljiqi, "EdtTubesel")->clear();
-    context_.Input.Tube_Series_ID.clear();
-    context_.Input.Tube_ID.clear();
-    context_.Input.Tube_Name.clear();
+    context_.TakeModelChoice(mkTube, {}, {}, {});
 }
 
 // The seven choose buttons share the caption of the first; each takes the hint of

@@ -232,17 +232,21 @@ TResultPageSource TFrmActuatorSelection::ReportSource() const {
     const auto* title = window()->findChild<QLabel*>(QStringLiteral("labMainTitle"));
     source.MainTitle = title ? title->text() : QStringLiteral("ZAVK");
     source.Chart = session_.Chart;
-    source.ChartTitles = {
-        languageText("ChartSeriesRelease.Caption"), languageText("ChartSeriesAdsorption.Caption"),
-        languageText("ChartAxisTime.Caption"), languageText("ChartAxisVacuum.Caption")};
+    source.ChartTitles = chartTitles();
     source.Circuit = Named<QLabel>(this, "Image1")->pixmap().toImage();
     return source;
 }
 
+// The chart's legend and axis titles from the language file.
+TChartTitles TFrmActuatorSelection::chartTitles() const {
+    return {languageText("ChartSeriesRelease.Caption"),
+            languageText("ChartSeriesAdsorption.Caption"), languageText("ChartAxisTime.Caption"),
+            languageText("ChartAxisVacuum.Caption")};
+}
+
 void TFrmActuatorSelection::applyChartTitles() {
-    chart_->SetTitles(
-        languageText("ChartSeriesRelease.Caption"), languageText("ChartSeriesAdsorption.Caption"),
-        languageText("ChartAxisTime.Caption"), languageText("ChartAxisVacuum.Caption"));
+    const TChartTitles titles = chartTitles();
+    chart_->SetTitles(titles.Release, titles.Adsorption, titles.Time, titles.Vacuum);
 }
 
 void TFrmActuatorSelection::showCalcOutputs(bool reset) {
