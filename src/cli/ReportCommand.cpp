@@ -1,5 +1,6 @@
 #include "cli/ReportCommand.h"
 
+#include "calc/CircuitTable.h"
 #include "cli/CalcCommand.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
@@ -12,7 +13,6 @@
 #include "reports/ReportHtml.h"
 #include "reports/ReportPainter.h"
 #include "results/InputSummary.h"
-#include "wizard/WizardContext.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -118,13 +118,8 @@ private:
         conditions.TubeByLength =
             !run.has(QStringLiteral("RbTubeLen_calc.Checked")) || checked("RbTubeLen_calc");
         conditions.Automatic = checked("Rbzidong");
-        if (const std::optional<TCircuitOptions> options =
-                OptionsOfCircuit(calc.Input.CircuitNum)) {
-            TCalcInput input = calc.Input;
-            TWizardContext context(input);
-            context.Options = *options;
-            conditions.Throttle = context.ModelSelectors().ThrottleOpening;
-        }
+        const TCircuit* circuit = FindCircuit(calc.Input.CircuitNum);
+        conditions.Throttle = circuit && circuit->ThrottleOpening;
         for (const TSummarySource& s : InputSummarySources(conditions)) {
             texts_[QLatin1String(s.Field)] =
                 s.Shown ? run.value(QLatin1String(s.Box) + QStringLiteral(".Text")) : QString();
@@ -145,15 +140,11 @@ private:
     QStringList shown_;
 };
 
-QImage circuitPicture(const QString& circuit) {
-    const std::optional<TCircuitOptions> options = OptionsOfCircuit(circuit);
-    if (!options)
-        return {};
-    TCalcInput input;
-    TWizardContext context(input);
-    context.Options = *options;
-    return QImage(AppPath + QStringLiteral("Img/") + context.PictureCode() +
-                  QStringLiteral(".bmp"));
+QImage circuitPicture(const QString& code) {
+    const TCircuit* circuit = FindCircuit(code);
+    return circuit ? QImage(AppPath + QStringLiteral("Img/") + QLatin1String(circuit->PictureCode) +
+                            QStringLiteral(".bmp"))
+                   : QImage();
 }
 
 } // namespace
