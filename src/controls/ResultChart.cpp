@@ -75,12 +75,11 @@ void TResultChart::SetData(const TChartData& data) {
         series_[size_t(i)]->replace(pointsOf(data.Series[size_t(i)]));
 }
 
-void TResultChart::SetTitles(const QString& release, const QString& adsorption, const QString& time,
-                             const QString& vacuum) {
-    series_[ReleaseCurve]->setName(release);
-    series_[AdsorptionCurve]->setName(adsorption);
-    time_->setTitleText(time);
-    vacuum_->setTitleText(vacuum);
+void TResultChart::SetTitles(const TChartTitles& titles) {
+    series_[ReleaseCurve]->setName(titles.Release);
+    series_[AdsorptionCurve]->setName(titles.Adsorption);
+    time_->setTitleText(titles.Time);
+    vacuum_->setTitleText(titles.Vacuum);
 }
 
 QByteArray TResultChart::CsvText() const {

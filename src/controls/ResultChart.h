@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ChartData.h"
+#include "reports/ChartPainter.h"
 
 #include <QChartView>
 
@@ -24,8 +25,7 @@ public:
     // in one pass.
     void SetData(const TChartData& data);
     // Legend and axis titles: release and adsorption curves, time and vacuum axes.
-    void SetTitles(const QString& release, const QString& adsorption, const QString& time,
-                   const QString& vacuum);
+    void SetTitles(const TChartTitles& titles);
     const TChartData& Data() const { return data_; }
 
     // The data as CSV: one block per series with its name and units.

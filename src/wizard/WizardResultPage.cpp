@@ -245,8 +245,7 @@ TChartTitles TFrmActuatorSelection::chartTitles() const {
 }
 
 void TFrmActuatorSelection::applyChartTitles() {
-    const TChartTitles titles = chartTitles();
-    chart_->SetTitles(titles.Release, titles.Adsorption, titles.Time, titles.Vacuum);
+    chart_->SetTitles(chartTitles());
 }
 
 void TFrmActuatorSelection::showCalcOutputs(bool reset) {
