@@ -170,3 +170,8 @@ bool IsOneOf(const QString& text, std::initializer_list<const char*> names) {
     }
     return false;
 }
+
+bool IsCatalogueCode(const QString& text) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    return plain.match(text).hasMatch();
+}

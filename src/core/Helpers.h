@@ -18,6 +18,11 @@ bool RegionName(int index, QString& name);
 // decimal separator whatever the locale. NaN and infinity give NULL, which matches no row.
 QString SqlNumber(double value);
 
+// True when the text has the form of a catalogue code (a series or pad code):
+// letters, digits, "-", "_" and "." only. No other text is pasted into SQL text
+// as such a code.
+bool IsCatalogueCode(const QString& text);
+
 // Whether the text is one of the names.
 bool IsOneOf(const QString& text, std::initializer_list<const char*> names);
 

@@ -2,6 +2,7 @@
 
 #include "core/DMComm.h"
 #include "core/DataTable.h"
+#include "core/Helpers.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -42,11 +43,6 @@ QString LeakageColumn(int row, TLeakageKind kind) {
     if (row < 0 || row >= LeakageRowCount)
         return {};
     return QLatin1String(kind == TLeakageKind::Pressure ? "P_" : "L_") + QLatin1String(Stems[row]);
-}
-
-bool IsCatalogueCode(const QString& text) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    return plain.match(text).hasMatch();
 }
 
 std::optional<QString> LeakageSql(const TLeakageChoice& choice, TLeakageCondition condition) {

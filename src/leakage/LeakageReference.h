@@ -37,10 +37,6 @@ struct TLeakageChoice {
     int Material = 0;
 };
 
-// True when the text has the form of a catalogue code: letters, digits, "-", "_"
-// and "." only. Nothing else is pasted into SQL text as a pad name.
-bool IsCatalogueCode(const QString& text);
-
 // The statement that reads the row of one condition; nothing when the pad name
 // is not a catalogue code.
 std::optional<QString> LeakageSql(const TLeakageChoice& choice, TLeakageCondition condition);

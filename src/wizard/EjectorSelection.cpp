@@ -77,7 +77,7 @@ std::optional<QString> EjectorSeriesSql(const QString& filter, const QString& fl
 std::optional<QString> EjectorOfSeriesSql(const QString& filter, const QString& seriesId,
                                           const QString& flowType, double pressure,
                                           std::optional<double> minFlow, const QString& r) {
-    if (!IsCandidateFilter(filter) || !IsSeriesCode(seriesId) || !isFlowType(flowType) ||
+    if (!IsCandidateFilter(filter) || !IsCatalogueCode(seriesId) || !isFlowType(flowType) ||
         !IsRegionColumn(r))
         return std::nullopt;
     const QString sql = "SELECT * FROM M_EJ WHERE (" + filter + ")" + " AND SeriesID=" + "'" +
@@ -90,7 +90,7 @@ std::optional<QString> EjectorOfSeriesSql(const QString& filter, const QString& 
 }
 
 std::optional<QString> UnitsOfSeriesSql(const QString& seriesId, const QString& r) {
-    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+    if (!IsCatalogueCode(seriesId) || !IsRegionColumn(r))
         return std::nullopt;
     return "SELECT * FROM M_EJ WHERE SeriesID='" + seriesId + "'" + " AND " + r + "<>0" +
            " AND System_Cat=2 ORDER BY Sup_C ASC";

@@ -40,7 +40,7 @@ QStringList switchingValveSeries(TDMComm& db, const TModelChoiceRequest& r) {
         return series;
     for (valves.First(); !valves.Eof(); valves.Next()) {
         const QString id = valves.AsString(QStringLiteral("SERIESID"));
-        if (IsSeriesCode(id) && !series.contains(id) &&
+        if (IsCatalogueCode(id) && !series.contains(id) &&
             SwitchingValveFitsCircuit(valves.AsInteger(QStringLiteral("Port")),
                                       valves.AsInteger(QStringLiteral("use")), r.Circuit))
             series.append(id);
@@ -132,7 +132,7 @@ std::optional<QString> ModelSeriesSql(const TModelChoiceRequest& r) {
 
 std::optional<QString> ModelListSql(const TModelChoiceRequest& r, const QString& s, bool buffer,
                                     const std::optional<TEjectorFilter>& filter) {
-    if (!IsRegionColumn(r.Region) || !IsSeriesCode(s))
+    if (!IsRegionColumn(r.Region) || !IsCatalogueCode(s))
         return std::nullopt;
     const QString series = "SERIESID ='" + s + "'";
     const QString regional = " AND " + r.Region + "<>0";
@@ -186,7 +186,7 @@ QList<TModelListRow> ModelListRows(TDMComm& db, const TModelChoiceRequest& reque
     std::optional<QString> sql;
     if (request.Kind != mkSwitchingValve)
         sql = ModelListSql(request, seriesId, buffer, filter);
-    else if (IsSeriesCode(seriesId) && IsRegionColumn(request.Region))
+    else if (IsCatalogueCode(seriesId) && IsRegionColumn(request.Region))
         sql = switchingModelSql(db, request, seriesId);
     TDataTable models;
     if (!sql || !db.GetDataPacket(*sql, models))

@@ -2,8 +2,6 @@
 
 #include "core/Helpers.h"
 
-#include <QRegularExpression>
-
 double RequiredPadArea(double mass, double safety, double pads, double vacuum) {
     return mass * 9.8 * safety / (pads * vacuum) * 1000;
 }
@@ -15,11 +13,6 @@ bool IsRegionColumn(const QString& column) {
             return true;
     }
     return false;
-}
-
-bool IsSeriesCode(const QString& code) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    return plain.match(code).hasMatch();
 }
 
 std::optional<QString> PadSeriesSql(TPadMethod method, const QString& r, double area) {
@@ -36,7 +29,7 @@ std::optional<QString> PadSeriesSql(TPadMethod method, const QString& r, double 
 
 std::optional<QString> PadModelSql(TPadMethod method, const QString& seriesId, bool buffer,
                                    const QString& r, double area) {
-    if (!IsRegionColumn(r) || !IsSeriesCode(seriesId))
+    if (!IsRegionColumn(r) || !IsCatalogueCode(seriesId))
         return std::nullopt;
     const QString sql = "SELECT ID,M_NAME,PAD_S FROM M_PT WHERE SERIESID ='" + seriesId + "'" +
                         " AND BUFFER=" + (buffer ? "1" : "0");

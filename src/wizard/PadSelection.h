@@ -19,8 +19,6 @@ double RequiredPadArea(double mass, double safety, double pads, double vacuum);
 
 // The sales region columns of the catalogue, the only names pasted into SQL text.
 bool IsRegionColumn(const QString& column);
-// A series code as the catalogue writes them: letters, digits, "-", "_" and ".".
-bool IsSeriesCode(const QString& code);
 
 // The statements of the series and model lists; nothing when a name that would
 // be pasted into them is not one of the catalogue's.

@@ -1,4 +1,5 @@
 #include "wizard/TubeSelection.h"
+#include "core/Helpers.h"
 
 #include "calc/Formulas.h"
 #include "core/DMComm.h"
@@ -14,7 +15,7 @@ std::optional<QString> TubeSeriesSql(const QString& r) {
 }
 
 std::optional<QString> TubesOfSeriesSql(const QString& seriesId, const QString& r) {
-    if (!IsRegionColumn(r) || !IsSeriesCode(seriesId))
+    if (!IsRegionColumn(r) || !IsCatalogueCode(seriesId))
         return std::nullopt;
     return "SELECT * FROM M_Tube WHERE SERIESID='" + seriesId + "'" + " AND " + r + "<>0" +
            " ORDER BY DIAMETER_IN ASC";

@@ -61,7 +61,7 @@ std::optional<QString> SwitchingValveScanSql(const QString& r) {
 }
 
 std::optional<QString> SwitchingSeriesSql(const QString& seriesId, const QString& r) {
-    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+    if (!IsCatalogueCode(seriesId) || !IsRegionColumn(r))
         return std::nullopt;
     return "SELECT ID,SERIESID,SERIES_NAME FROM SERIES WHERE SERIESID = '" + seriesId + "'" +
            " AND " + r + "<>0 ORDER BY " + r + " ASC";
@@ -69,7 +69,7 @@ std::optional<QString> SwitchingSeriesSql(const QString& seriesId, const QString
 
 std::optional<QString> ValveModelSql(TValveKind kind, double x, const QString& seriesId,
                                      const QString& r) {
-    if (!IsSeriesCode(seriesId) || !IsRegionColumn(r))
+    if (!IsCatalogueCode(seriesId) || !IsRegionColumn(r))
         return std::nullopt;
     const QString series = "'" + seriesId + "'";
     const QString tail = " AND " + r + "<>0" + " ORDER BY C1to2 ASC";

@@ -5,6 +5,7 @@
 
 #include "core/DMComm.h"
 #include "core/Globals.h"
+#include "core/Helpers.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
 #include "wizard/CatalogueRows.h"
@@ -20,7 +21,7 @@ namespace {
 
 // A column of the series' row in SERIES; empty when the code or the row is missing.
 QString seriesColumn(const QString& seriesId, const QString& columns, const QString& column) {
-    if (!DMComm || !IsSeriesCode(seriesId) ||
+    if (!DMComm || !IsCatalogueCode(seriesId) ||
         !DMComm->OpenSQL("SELECT " + columns + " FROM SERIES WHERE SERIESID ='" + seriesId + "'"))
         return QString();
     const QString value = DMComm->QComm.IsEmpty() ? QString() : DMComm->QComm.AsString(column);
