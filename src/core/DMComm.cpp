@@ -218,12 +218,25 @@ void TDMComm::GetXMLDataPacket(const QString& statement, TDataTable& packet) {
 }
 
 bool TDMComm::ExecSQL(const QString& statement, int* rowsAffected) {
+    return ExecSQL(statement, QVariantList(), rowsAffected);
+}
+
+bool TDMComm::ExecSQL(const QString& statement, const QVariantList& values, int* rowsAffected) {
     if (!Connected()) {
         error_ = QStringLiteral("no database connection");
         return false;
     }
     QSqlQuery query(ADOConnection());
-    if (!query.exec(TranslateJetSql(statement))) {
+    bool ok = true;
+    if (values.isEmpty()) {
+        ok = query.exec(TranslateJetSql(statement));
+    } else {
+        ok = query.prepare(TranslateJetSql(statement));
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        ok = ok && query.exec();
+    }
+    if (!ok) {
         error_ = query.lastError().text();
         return false;
     }

@@ -71,6 +71,9 @@ public:
     void GetXMLDataPacket(const QString& statement, TDataTable& packet);
     // Runs a statement that returns no rows (INSERT, UPDATE, DELETE).
     bool ExecSQL(const QString& statement, int* rowsAffected = nullptr);
+    // As ExecSQL, with the values bound to the statement's "?" placeholders in
+    // order: text typed by the user reaches the database only this way.
+    bool ExecSQL(const QString& statement, const QVariantList& values, int* rowsAffected = nullptr);
     // A column of the table's row with the ID; null when the ID is not an integer
     // (it never reaches SQL) or no row has it. Table and column are the program's.
     QVariant ValueOfId(const char* table, const char* column, const QString& id);
