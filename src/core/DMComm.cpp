@@ -289,6 +289,11 @@ bool TDMComm::RollbackTrans() {
     return ok;
 }
 
+bool TDMComm::CanWrite() {
+    TTransaction probe(*this);
+    return probe.Active() && ExecSQL(QStringLiteral("CREATE TABLE zavk_write_probe (x)"));
+}
+
 QVariant TDMComm::ValueOfId(const char* table, const char* column, const QString& id) {
     QVariant value;
     const QString name = QLatin1String(column);

@@ -85,6 +85,9 @@ public:
     bool CommitTrans();
     bool RollbackTrans();
     int TransactionLevel() const { return transactionLevel_; }
+    // True when a write would reach the catalogue file: one is tried inside a
+    // savepoint and undone. A read-only file, folder or connection gives false.
+    bool CanWrite();
 
     QString LastError() const { return error_; }
 

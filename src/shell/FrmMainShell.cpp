@@ -4,12 +4,15 @@
 #include "controls/LanguageApply.h"
 #include "controls/SkinButton.h"
 #include "core/DMComm.h"
+#include "core/DataFolder.h"
 #include "core/Globals.h"
+#include "core/IniFile.h"
 #include "core/Startup.h"
 #include "lang/XMLLan.h"
 #include "results/HistoryFile.h"
 #include "settings/BaseClass.h"
-#include "shell/FrmLanguageSetting.h"
+#include "settings/FrmAllSetting.h"
+#include "units/UnitManager.h"
 #include "wizard/FrmActuatorSelection.h"
 
 #include <QAction>
@@ -270,9 +273,7 @@ TFrmActuatorSelection* TFrmMainShell::WorkForm() const {
 void TFrmMainShell::startRun() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Gue1->setValue(10);
-    if (workForm_ && workForm_->isVisible())
-        workForm_->SaveUnits();
-    delete workForm_;
+    freeWizard();
     TFrmActuatorSelection::TShellHooks hooks;
     hooks.ShowMainPage = [this] { ShowMainPage(); };
     hooks.SetHint = [this](const QString& hint) { labHint->setText(hint); };
@@ -327,9 +328,40 @@ void TFrmMainShell::openHistory() {
     workForm_->ShowResult();
 }
 
+void TFrmMainShell::freeWizard() {
+    if (workForm_ && workForm_->isVisible())
+        workForm_->SaveUnits();
+    delete workForm_;
+}
+
+// The settings dialog, then what its answers change: the language of this window
+// (the wizard, built in the old language, is dropped), the unit schemes and the
+// preset values every new wizard reads.
 void TFrmMainShell::showSettings() {
-    if (TFrmLanguageSetting::Ask(this))
-        applyLanguage();
+    std::optional<TDMComm> unconnected;
+    {
+        TFrmAllSetting dialog(DMComm ? *DMComm : unconnected.emplace(), this);
+        dialog.exec();
+        if (dialog.SettingsAccepted()) {
+            freeWizard();
+            ShowMainPage();
+            BaseClass->Lan = std::make_unique<TXMLLan>(BaseClass->LanguageFilePath());
+            applyLanguage();
+        }
+        if (dialog.UnitSettingsChanged()) {
+            BaseClass->UnitManager->LoadSchemeDetail();
+            IniFile settings(SystemIniPath());
+            const QString section = QStringLiteral("System");
+            if (!settings.writeString(section, QStringLiteral("UnitFreedom"),
+                                      BaseClass->UnitFreedom ? QStringLiteral("1")
+                                                             : QStringLiteral("0")) ||
+                !settings.writeString(section, QStringLiteral("DefaultSchemeID"),
+                                      QString::number(BaseClass->DefaultSchemeID)))
+                ReportWriteFailure(settings.errorString());
+        }
+        if (dialog.PresetsChanged())
+            BaseClass->UnitManager->LoadParameters();
+    }
     LoadSystemGlobals();
     showMenuHelp();
 }

@@ -77,6 +77,7 @@ private:
     void showModeTitle();
     void openHistory();
     void showSettings();
+    void freeWizard();
     bool handleGripMouse(QEvent* event);
 
     QWidget* panTop;

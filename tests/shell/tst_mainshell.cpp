@@ -5,9 +5,10 @@
 #include "core/IniFile.h"
 #include "lang/XMLLan.h"
 #include "settings/BaseClass.h"
-#include "shell/FrmLanguageSetting.h"
+#include "settings/FrmAllSetting.h"
 #include "shell/FrmMainShell.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -318,11 +320,14 @@ private slots:
 
     void languageSettingSwitchesTheWindowAndIsKept() {
         ShownMainWindow shown("[System]\r\nDefaultLanguage=English\r\n");
+        shown.messages.answer = mrYes;
         QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<TFrmLanguageSetting*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<TFrmAllSetting*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            auto* languages = dialog->findChild<QComboBox*>("cmbLanguage");
-            languages->setCurrentIndex(languages->findData("German"));
+            emit dialog->findChild<TSkinButton*>("BitBtnLanguage")->clicked();
+            auto* languages = dialog->findChild<QTreeWidget*>("lvLanguage");
+            languages->setCurrentItem(languages->topLevelItem(6)); // German
+            dialog->findChild<QCheckBox*>("cbDefault")->setChecked(true);
             dialog->accept();
         });
         QVERIFY(shown.button("skbOtherSet")->Click());
@@ -330,7 +335,7 @@ private slots:
         QCOMPARE(shown.window->MainTitle(), QString("ZAVK - Auslegung von Vakuumkreisen"));
         QCOMPARE(IniFile(shown.folder.file("System.ini")).readString("System", "DefaultLanguage"),
                  QString("German"));
-        QVERIFY(shown.messages.requests.isEmpty());
+        QCOMPARE(shown.messages.requests.size(), 1); // the save question alone
     }
 };
 

@@ -9,16 +9,20 @@
 #include "controls/FrmHelp.h"
 #include "controls/FrmInfoShow.h"
 #include "controls/SkinButton.h"
+#include "core/DMComm.h"
 #include "core/Globals.h"
+#include "settings/FrmAllSetting.h"
+#include "settings/FrmUnitAdd.h"
 #include "shell/FrmAgree.h"
-#include "shell/FrmLanguageSetting.h"
 #include "shell/FrmMainShell.h"
 #include "shell/FrmSplash.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPainter>
+#include <QTableWidget>
 
 #include <cstdio>
 
@@ -171,15 +175,41 @@ void saveHelp() {
     save(help, "help");
 }
 
+// The four pages of the settings dialog, a user scheme with its unit chooser
+// open on a row, and the scheme name dialog. Nothing is saved: the dialog rolls
+// its transaction back when it goes.
+void saveSettingsPages() {
+    TFrmAllSetting settings(*DMComm, FrmMainShell);
+    showActive(settings);
+    const std::pair<const char*, const char*> pages[] = {{"BitBtnGenaral", "settings-presets"},
+                                                         {"BitBtnLanguage", "settings-language"},
+                                                         {"BitBtnUnit", "settings-unit-schemes"},
+                                                         {"BitBtnAbout", "settings-about"}};
+    for (const auto& [page, name] : pages) {
+        settings.findChild<TSkinButton*>(page)->Click();
+        if (QLatin1String(page) == QLatin1String("BitBtnUnit")) {
+            auto* schemes = settings.findChild<QTableWidget*>("SgUnitGroup");
+            schemes->setCurrentCell(schemes->rowCount() - 1, 0);
+            settings.findChild<QTableWidget*>("SgUnitGroupDetail")->setCurrentCell(2, 1);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the unit chooser follows the settled columns
+        saveOnBackdrop(settings, QLatin1String(name));
+    }
+    TFrmUnitAdd add(&settings);
+    add.EdiSchemeName->setText(QStringLiteral("Imperial shop"));
+    add.EdiMemo->setText(QStringLiteral("psi, inHg, lb, ft"));
+    showActive(add);
+    saveOnBackdrop(add, "settings-scheme-name");
+}
+
 void saveMainWindowAndSplash() {
     TFrmSplash splash;
     auto objects = CreateApplicationObjects(splash);
     showActive(*FrmMainShell);
     save(*FrmMainShell, "main-window");
     save(splash, "splash");
-    TFrmLanguageSetting settings(FrmMainShell);
-    showActive(settings);
-    save(settings, "language-setting");
+    saveSettingsPages();
     // The wizard's first page in both modes.
     const std::pair<const char*, const char*> modes[] = {{"skbActuatorSelect", "wizard-selection"},
                                                          {"skbActuatorCalc", "wizard-calculation"}};
