@@ -1,6 +1,7 @@
 #include "../shell/MessageRecorder.h"
 #include "TestSupport.h"
 #include "controls/SkinButton.h"
+#include "controls/SpeedButtonEx.h"
 #include "core/DMComm.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
@@ -8,6 +9,7 @@
 #include "settings/BaseClass.h"
 #include "settings/FrmAllSetting.h"
 #include "shell/FrmMainShell.h"
+#include "wizard/FrmActuatorSelection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -177,6 +179,27 @@ private slots:
         QVERIFY(f.dialog->UnitSettingsChanged());
         QCOMPARE(BaseClass->DefaultSchemeID, 0);
         QVERIFY(BaseClass->UnitFreedom);
+    }
+
+    // Through the settings button: the chosen scheme is written to "System.ini"
+    // and the next wizard starts in its units.
+    void acceptedSchemeReachesTheNextWizard() {
+        Fixture f;
+        f.messages.answer = mrYes;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<TFrmAllSetting*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QTableWidget*>("SgUnitGroup")->setCurrentCell(FirstListedRow, 0);
+            dialog->accept();
+        });
+        emit f.window->findChild<TSkinButton*>("skbOtherSet")->clicked();
+        const IniFile settings(f.folder.file("System.ini"));
+        QCOMPARE(settings.readString("System", "UnitFreedom"), "0");
+        QCOMPARE(settings.readString("System", "DefaultSchemeID"), "2");
+        emit f.window->findChild<TSkinButton*>("skbNew")->clicked();
+        QVERIFY(f.window->WorkForm());
+        QCOMPARE(f.window->WorkForm()->findChild<TSpeedButtonEx*>("Btngongjianzhiliang")->text(),
+                 "lb");
     }
 
     void readOnlyCatalogueIsSaidOnceAndLanguageStillWorks() {
