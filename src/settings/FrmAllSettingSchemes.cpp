@@ -144,6 +144,7 @@ void TFrmAllSetting::fillSchemeList() {
     setCell(SgUnitGroup, FreeChoiceRow, scNumber, QString::number(FreeChoiceSchemeId));
     setCell(SgUnitGroup, FixedSchemeRow, scNumber, QString::number(FixedSchemeId));
     if (!ReadSchemes(db_, schemes_)) {
+        filling_ = false;
         SgUnitGroup->setEnabled(false); // no catalogue: the built-in rows alone, inert
         return;
     }
