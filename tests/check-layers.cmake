@@ -7,6 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 include(${GRAPH})
 
 set(domain_targets zavk_calc zavk_core zavk_lang zavk_units zavk_settings zavk_results zavk_leakage_context
+                   zavk_update
                    zavk_wizard_context
                    zavk_cli_commands zavk-cli)
 set(window_modules Qt6::Widgets Qt6::Charts Qt6::PrintSupport Qt6::Help)
