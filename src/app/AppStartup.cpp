@@ -102,7 +102,7 @@ std::unique_ptr<TApplicationObjects> CreateApplicationObjects(TFrmSplash& splash
     return objects;
 }
 
-int RunZavk(QApplication& app) {
+int RunZavk(QApplication& app, bool openUpdate) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     AppPath = QCoreApplication::applicationDirPath() + '/';
@@ -133,6 +133,8 @@ int RunZavk(QApplication& app) {
 
     attachStartupProbe(*objects->MainShell, sinceStart);
     objects->MainShell->show();
+    if (openUpdate)
+        QTimer::singleShot(0, objects->MainShell.get(), &TFrmMainShell::RunUpdateWizard);
     const int result = app.exec();
     objects.reset();
     return result;

@@ -28,5 +28,6 @@ struct TApplicationObjects {
 // and the model choice dialog, in this order, moving the splash on by 20 after each.
 std::unique_ptr<TApplicationObjects> CreateApplicationObjects(TFrmSplash& splash);
 
-// The whole start-up, message loop and shutdown of the ZAVK program.
-int RunZavk(QApplication& app);
+// The whole start-up, message loop and shutdown of the ZAVK program; openUpdate
+// shows the online update wizard once the main window is up.
+int RunZavk(QApplication& app, bool openUpdate = false);

@@ -3,12 +3,13 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-const char* const Usage = R"(usage: ZAVK [--help | --version]
+const char* const Usage = R"(usage: ZAVK [--help | --version | --update]
 
 ZAVK designs vacuum gripping circuits: suction pads, tubing, ejector or vacuum
 pump and valves, with their response times and safety factor.
@@ -16,6 +17,7 @@ pump and valves, with their response times and safety factor.
 Without a display, start it with QT_QPA_PLATFORM=offscreen (no window at all) or
 under xvfb-run -a (a virtual display). The terms of use are shown at the first
 start; DisplayAgree=0 in section [System] of System.ini skips them.
+--update opens the online update wizard over the main window.
 The command-line companion zavk-cli calculates history files without a window.
 )";
 
@@ -56,5 +58,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    return RunZavk(app);
+    const bool update = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "--update") == 0;
+    });
+    return RunZavk(app, update);
 }

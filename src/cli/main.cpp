@@ -4,6 +4,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/SelectCommand.h"
 #include "cli/UnitsCommand.h"
+#include "cli/UpdateCommand.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 
@@ -30,6 +31,7 @@ const Command Commands[] = {
      "select [--db PATH] [--json] [--save FILE.SEL] --circuit CODE --mass KG ..."},
     {"report", RunReportCommand,
      "report [--db PATH] [--lang L] [--title T] ... (--pdf FILE | --html DIR/NAME) FILE"},
+    {"update", RunUpdateCommand, "update --check [--url URL] [--folder DIR]"},
 };
 
 void writeUsage(QTextStream& stream) {

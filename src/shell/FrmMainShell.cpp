@@ -13,6 +13,7 @@
 #include "settings/BaseClass.h"
 #include "settings/FrmAllSetting.h"
 #include "units/UnitManager.h"
+#include "update/FrmUpdate.h"
 #include "wizard/FrmActuatorSelection.h"
 
 #include <QAction>
@@ -216,6 +217,7 @@ void TFrmMainShell::connectButtons() {
     connect(skbNew, &TSkinButton::clicked, this, &TFrmMainShell::startRun);
     connect(skbHistory, &TSkinButton::clicked, this, &TFrmMainShell::openHistory);
     connect(skbOtherSet, &TSkinButton::clicked, this, &TFrmMainShell::showSettings);
+    connect(skbUpdate, &TSkinButton::clicked, this, &TFrmMainShell::RunUpdateWizard);
     connect(sbkHelp, &TSkinButton::clicked, this, [] {
         if (BaseClass)
             BaseClass->ShowHelp(helpTopic("acuerdo-de-licencia-del-programa.html", "1.htm"));
@@ -326,6 +328,25 @@ void TFrmMainShell::openHistory() {
     startRun();
     workForm_->LoadHistory(run);
     workForm_->ShowResult();
+}
+
+void TFrmMainShell::RunUpdateWizard() {
+    freeWizard();
+    ShowMainPage();
+    {
+        TFrmUpdate wizard(this);
+        wizard.exec();
+    }
+    if (!UpdatePending)
+        return;
+    // The downloaded program takes over when this one has ended: now, or at the
+    // user's next exit.
+    const bool restart = ShowKeyedMessage(QStringLiteral("MSG0075"), TMsgDlgType::mtInformation,
+                                          mbYes | mbNo) == mrYes;
+    AppendUpdateScriptEnd(AppPath + QLatin1String(UpdateScriptName),
+                          AppPath + QLatin1String(ProgramFileName), restart);
+    if (restart)
+        close();
 }
 
 void TFrmMainShell::freeWizard() {

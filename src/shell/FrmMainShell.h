@@ -38,6 +38,9 @@ public:
     void ShowMainPage();
     // The wizard of the run shown, or nullptr.
     TFrmActuatorSelection* WorkForm() const;
+    // The online update wizard (also what "ZAVK --update" opens); when it has
+    // downloaded the program, asks whether to restart into it now.
+    void RunUpdateWizard();
 
     static constexpr int CaptionHeight = 47;
     static constexpr int StatusHeight = 21;

@@ -38,6 +38,7 @@ TUpdateSession::TUpdateSession(const QString& installFolder, const QString& prog
 }
 
 bool TUpdateSession::FetchVersionList(TUpdateClient& client, QString* error) {
+    listRefused_ = false;
     QByteArray body;
     const QString url = ServerUrlOf(BaseUrl(), ServerPath, QLatin1String(ServerVersionListName));
     const QString local = installFolder_ + '/' + QLatin1String(LocalVersionListName);
@@ -46,7 +47,10 @@ bool TUpdateSession::FetchVersionList(TUpdateClient& client, QString* error) {
             *error = client.LastError();
         return false;
     }
-    return writeWhole(local, body, error) && ReadVersionList(local, List, error);
+    if (!writeWhole(local, body, error))
+        return false;
+    listRefused_ = !ReadVersionList(local, List, error);
+    return !listRefused_;
 }
 
 TCompareResult TUpdateSession::Compare() {

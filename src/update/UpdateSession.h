@@ -33,6 +33,8 @@ public:
     // Fetches the version list, saves it as "TmpVersion.ini" in the installation
     // and reads it. False with the reason (a hostile entry among them).
     bool FetchVersionList(TUpdateClient& client, QString* error);
+    // True when the last list arrived but was refused: retrying cannot help.
+    bool ListRefused() const { return listRefused_; }
     TCompareResult Compare();
     void DownloadEverything();
     QList<TFileInfo> Pending() const;
@@ -49,6 +51,7 @@ private:
     QString installFolder_;
     QString programFolder_;
     bool programReplaced_ = false;
+    bool listRefused_ = false;
 };
 
 // The update script: at exit it puts the downloaded program in place of the old

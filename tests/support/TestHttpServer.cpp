@@ -2,13 +2,19 @@
 
 #include <QRegularExpression>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
-TestHttpServer::TestHttpServer() {
-    server_.listen(QHostAddress::LocalHost, 0);
+TestHttpServer::TestHttpServer(quint16 port) {
+    server_.listen(QHostAddress::LocalHost, port);
     connect(&server_, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                if (delayMs_ > 0)
+                    QTimer::singleShot(delayMs_, socket, [this, socket] { serve(socket); });
+                else
+                    serve(socket);
+            });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });

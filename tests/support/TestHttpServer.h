@@ -12,7 +12,8 @@
 class TestHttpServer : public QObject {
     Q_OBJECT
 public:
-    TestHttpServer();
+    // Listens on the loopback port given, or on a free one for 0.
+    explicit TestHttpServer(quint16 port = 0);
 
     QString url() const; // "http://127.0.0.1:PORT/"
     quint16 port() const { return server_.serverPort(); }
@@ -27,6 +28,9 @@ public:
     // Requests must carry this "user:password" as Proxy-Authorization (407 otherwise).
     void requireProxyLogin(const QByteArray& userColonPassword) { proxyLogin_ = userColonPassword; }
 
+    // Each reply waits this long first, so that a download can be watched.
+    void setDelay(int milliseconds) { delayMs_ = milliseconds; }
+
     QStringList log;
     int proxiedRequests = 0;
 
@@ -36,5 +40,6 @@ private:
     QHash<QString, qint64> drops_;
     QStringList noLength_;
     QByteArray proxyLogin_;
+    int delayMs_ = 0;
     QTcpServer server_;
 };
