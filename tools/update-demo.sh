@@ -5,7 +5,7 @@
 # `ZAVK --update` under a virtual display, clicks through the wizard and saves a
 # screenshot of each step, of the proxy dialog, and of the updated copy started
 # again:  tools/update-demo.sh OUTPUT_FOLDER
-# Needs xvfb, xdotool and imagemagick, and the build in build/.
+# Needs xvfb, xdotool, imagemagick and sqlite3, and the build in build/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:?output folder}")
