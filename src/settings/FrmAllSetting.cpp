@@ -55,6 +55,9 @@ TFrmAllSetting::TFrmAllSetting(TDMComm& db, QWidget* parent) : TFrmShell(parent)
     ApplyToForm(*BaseClass->Lan, this, [this](const QString& hint, QWidget*) { showHint(hint); });
     for (QTableWidget* grid : {SgUnit, SgUnitGroup, SgUnitGroupDetail})
         ShowGridHeadings(grid);
+    // Drop-down boxes tell their hint on the status line too when the mouse comes onto them.
+    for (QComboBox* box : {cboUnitList, cboAreaProduct, CmbCheck})
+        box->installEventFilter(this);
     if (const auto hint =
             BaseClass->Lan->FindFormItem(objectName(), QStringLiteral("sbClose.Hint")))
         SetCloseHint(*hint);

@@ -246,6 +246,8 @@ bool TFrmAllSetting::eventFilter(QObject* watched, QEvent* event) {
     // chooser once they are settled.
     if (watched == SgUnitGroupDetail->viewport() && event->type() == QEvent::Resize)
         QTimer::singleShot(0, this, &TFrmAllSetting::placeUnitChooser);
+    if (qobject_cast<QComboBox*>(watched) && event->type() == QEvent::Enter)
+        showHint(static_cast<QWidget*>(watched)->toolTip());
     if (watched == SgUnitGroup->viewport() && event->type() == QEvent::MouseMove)
         schemeListHovered(static_cast<QMouseEvent*>(event)->position().toPoint());
     return TFrmShell::eventFilter(watched, event);
