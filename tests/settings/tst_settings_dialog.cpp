@@ -181,14 +181,15 @@ private slots:
         QVERIFY(BaseClass->UnitFreedom);
     }
 
-    // Through the settings button: the chosen scheme is written to "System.ini"
-    // and the next wizard starts in its units.
+    // Through the settings button: the chosen scheme is written to "System.ini",
+    // and the next wizard starts in its units and offers the added preset.
     void acceptedSchemeReachesTheNextWizard() {
         Fixture f;
         f.messages.answer = mrYes;
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<TFrmAllSetting*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            emit dialog->findChild<TSkinButton*>("sbAdd")->clicked(); // response time: 0 s
             dialog->findChild<QTableWidget*>("SgUnitGroup")->setCurrentCell(FirstListedRow, 0);
             dialog->accept();
         });
@@ -200,6 +201,9 @@ private slots:
         QVERIFY(f.window->WorkForm());
         QCOMPARE(f.window->WorkForm()->findChild<TSpeedButtonEx*>("Btngongjianzhiliang")->text(),
                  "lb");
+        auto* responseTime = f.window->WorkForm()->findChild<QComboBox*>("Cbyingdashijian");
+        QCOMPARE(responseTime->itemText(responseTime->count() - 1), "0");
+        QCOMPARE(responseTime->count(), 7);
     }
 
     void readOnlyCatalogueIsSaidOnceAndLanguageStillWorks() {
