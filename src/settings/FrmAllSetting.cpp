@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,6 +45,13 @@ const char* const OwnNames[LanguageCount] = {"日本語",    "中文",     "한�
                                              "Português", "Русский"};
 
 const QColor Unavailable(212, 208, 200);
+
+// A language can be chosen when it is switched on and its file is there.
+bool selectable(int language) {
+    return language >= 0 && BaseClass->Available[language] &&
+           QFileInfo::exists(AppPath + QStringLiteral("Language/") +
+                             QLatin1String(LanguageNames[language]) + QStringLiteral(".xml"));
+}
 
 } // namespace
 
@@ -141,7 +149,7 @@ QWidget* TFrmAllSetting::buildLanguagePage() {
     for (int i = 0; i < LanguageCount; ++i) {
         auto* row = new QTreeWidgetItem(lvLanguage, {QString(), QString::fromUtf8(OwnNames[i])});
         row->setIcon(0, LanguageFlag(i, QSize(32, 21)));
-        if (!BaseClass->Available[i]) {
+        if (!selectable(i)) {
             row->setForeground(1, Unavailable);
             row->setFlags(row->flags() & ~Qt::ItemIsSelectable);
         }
@@ -231,14 +239,14 @@ void TFrmAllSetting::initLanguagePage() {
     cbDefault->setChecked(isDefault);
     cbDefault->setEnabled(!isDefault);
     const int current = LanguageIndexOfName(BaseClass->Language);
-    if (current >= 0 && BaseClass->Available[current])
+    if (selectable(current))
         lvLanguage->setCurrentItem(lvLanguage->topLevelItem(current));
 }
 
 void TFrmAllSetting::selectLanguage() {
     QTreeWidgetItem* row = lvLanguage->currentItem();
     const int index = row ? lvLanguage->indexOfTopLevelItem(row) : -1;
-    if (index < 0 || !BaseClass->Available[index]) {
+    if (!selectable(index)) {
         lvLanguage->clearSelection();
         cbDefault->setEnabled(false);
         cboAreaProduct->setEnabled(false);

@@ -137,8 +137,11 @@ private slots:
         QVERIFY(f.click("BitBtnLanguage"));
         auto* languages = f.child<QTreeWidget>("lvLanguage");
         BaseClass->Available[9] = false; // Russian
-        languages->setCurrentItem(languages->topLevelItem(9));
-        QVERIFY(languages->selectedItems().isEmpty());
+        QVERIFY(QFile::remove(f.folder.file("Language/Korean.xml")));
+        for (int row : {9, 2}) { // switched off; without its file
+            languages->setCurrentItem(languages->topLevelItem(row));
+            QVERIFY(languages->selectedItems().isEmpty());
+        }
         QVERIFY(!f.child<QComboBox>("cboAreaProduct")->isEnabled());
         languages->setCurrentItem(languages->topLevelItem(0)); // Japanese
         QVERIFY(f.child<QComboBox>("cboAreaProduct")->isEnabled());
