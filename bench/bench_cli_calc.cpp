@@ -12,7 +12,7 @@ class BenchCliCalc : public QObject {
 
 private slots:
     void thousandFilesInOneCall() {
-        const QDir examples(QStringLiteral(ZAVK_TEST_DATA_DIR "/../../examples"));
+        const QDir examples(ExamplesFolder());
         const QStringList names = examples.entryList(QDir::Files, QDir::Name);
         QVERIFY(!names.isEmpty());
         TempProgramFolder folder;

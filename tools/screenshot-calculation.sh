@@ -8,12 +8,8 @@
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:?output folder}")
-shift
-languages=("$@")
-[ ${#languages[@]} -gt 0 ] || languages=(English Japanese)
-mkdir -p "$out"
 source tools/screenshot-common.sh
+zavk_take_arguments "$@"
 for language in "${languages[@]}"; do
     # Clicks at the start page's calculation mode (878,174) and New (878,244), the
     # system grid's second row (90,151), the panel's choose buttons (420, 443 + 30

@@ -29,3 +29,13 @@ zavk_click_through() {
         kill \$pid" >/dev/null 2>&1
     rm -rf "$folder"
 }
+
+# Reads a screenshot script's arguments OUTPUT_FOLDER [LANGUAGE...]: sets out (and
+# creates the folder) and the array languages, English and Japanese when none is given.
+zavk_take_arguments() {
+    out=$(realpath -m "${1:?output folder}")
+    shift
+    languages=("$@")
+    [ ${#languages[@]} -gt 0 ] || languages=(English Japanese)
+    mkdir -p "$out"
+}

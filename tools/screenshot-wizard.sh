@@ -10,12 +10,8 @@
 # Needs xvfb-run, xdotool and ImageMagick's import (apt-get install xvfb xdotool imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:?output folder}")
-shift
-languages=("$@")
-[ ${#languages[@]} -gt 0 ] || languages=(English Japanese)
-mkdir -p "$out"
 source tools/screenshot-common.sh
+zavk_take_arguments "$@"
 for language in "${languages[@]}"; do
     # Clicks at the places of the start page's buttons (selection mode 878,112,
     # calculation mode 878,174, New 878,244), the system grid's rows (90,173 + 28 per

@@ -183,7 +183,7 @@ int RunReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return fail(file + ": " + error);
     const QString name = KnownLanguageOrEnglish(language);
     const TResultText words(db, name);
-    const TXMLLan lan(AppPath + QStringLiteral("Language/") + name + QStringLiteral(".xml"));
+    const TXMLLan lan(LanguageFilePathOf(name));
     const TPageTexts texts(lan, words, run, report);
 
     TResultPageSource page;

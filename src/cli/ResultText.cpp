@@ -12,8 +12,7 @@ const char* const ScreenName = "FrmActuatorSelection";
 } // namespace
 
 TResultText::TResultText(TDMComm& db, const QString& language)
-    : units_(db, LanguageLcid(language)),
-      lan_(AppPath + QStringLiteral("Language/") + language + QStringLiteral(".xml")) {}
+    : units_(db, LanguageLcid(language)), lan_(LanguageFilePathOf(language)) {}
 
 QString TResultText::item(const QString& name, const QString& fallback) const {
     const QString text = lan_.FindFormItem(QLatin1String(ScreenName), name).value_or(QString());

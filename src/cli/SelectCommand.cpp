@@ -252,7 +252,7 @@ int RunSelectCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return CliExit::Failure;
     }
     const TUnitManager units(db, 1033);
-    const TXMLLan lan(AppPath + QStringLiteral("Language/English.xml"));
+    const TXMLLan lan(LanguageFilePathOf(QStringLiteral("English")));
     TCalcInput input;
     TWizardContext context(input);
     const TSelectOutcome outcome = RunSelection(db, units, request, context);

@@ -110,8 +110,7 @@ int RunUnitsCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     QList<const TSinglePara*> chosen;
     if (!chooseParameters(units, options.paraIds, chosen, err))
         return CliExit::UnknownId;
-    const TXMLLan lan(AppPath + QStringLiteral("Language/") + options.language +
-                      QStringLiteral(".xml"));
+    const TXMLLan lan(LanguageFilePathOf(options.language));
     for (const TSinglePara* para : chosen)
         writeParameter(*para, lan, out);
     return CliExit::Success;

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "update/UpdateSession.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -43,9 +44,7 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return *answered;
     if (!parsed.has(QStringLiteral("--check")))
         return CliUsageError(UpdateSyntax, QStringLiteral("--check is required"), err);
-    QString folder = parsed.value(QStringLiteral("--folder"), AppPath);
-    while (folder.size() > 1 && folder.endsWith('/'))
-        folder.chop(1);
+    const QString folder = QDir::cleanPath(parsed.value(QStringLiteral("--folder"), AppPath));
     // The list is read from a scratch copy: the installation itself stays untouched.
     QTemporaryDir scratch;
     QFile::copy(folder + QStringLiteral("/System.ini"),

@@ -14,7 +14,7 @@ TWriteFailureHandler writeFailureHandler = nullptr;
 bool writeFailureReported = false;
 
 // The shipped files the user's folder receives when it has none of its own.
-const char* const SeededFiles[] = {"System.ini", "Data/MORELDB.db"};
+const char* const SeededFiles[] = {"System.ini", CatalogueFileName};
 
 bool seed(const QString& folder, QString& error) {
     for (const char* name : SeededFiles) {

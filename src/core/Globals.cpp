@@ -18,8 +18,12 @@ QString SystemIniPath() {
     return DataPath() + QStringLiteral("System.ini");
 }
 
+QString LanguageFilePathOf(const QString& language) {
+    return AppPath + QStringLiteral("Language/") + language + QStringLiteral(".xml");
+}
+
 QString CataloguePath() {
-    return DataPath() + QStringLiteral("Data/MORELDB.db");
+    return DataPath() + QLatin1String(CatalogueFileName);
 }
 
 void LoadSystemGlobals() {

@@ -22,8 +22,13 @@ extern TOperateType OperateType;
 
 // Full path of the settings file in the data folder (core/DataFolder.h).
 QString SystemIniPath();
-// Full path of the product catalogue in the data folder, "Data/MORELDB.db".
+// The product catalogue's path inside the program (or data) folder.
+inline const char* const CatalogueFileName = "Data/MORELDB.db";
+// Full path of the product catalogue in the data folder, CatalogueFileName.
 QString CataloguePath();
+
+// The language file of a language in the program folder, "Language/<name>.xml".
+QString LanguageFilePathOf(const QString& language);
 
 // Reads DefaultLanguage, Version (default: the program's version) and Debug of
 // "System.ini" into the globals above.

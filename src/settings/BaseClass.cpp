@@ -113,7 +113,7 @@ QString TBaseClass::ownHelpFilePath() const {
 }
 
 QString TBaseClass::LanguageFilePath() const {
-    return AppPath + QStringLiteral("Language/") + Language + QStringLiteral(".xml");
+    return LanguageFilePathOf(Language);
 }
 
 QString TBaseClass::HelpFilePath() const {

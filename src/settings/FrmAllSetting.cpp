@@ -49,8 +49,7 @@ const QColor Unavailable(212, 208, 200);
 // A language can be chosen when it is switched on and its file is there.
 bool selectable(int language) {
     return language >= 0 && BaseClass->Available[language] &&
-           QFileInfo::exists(AppPath + QStringLiteral("Language/") +
-                             QLatin1String(LanguageNames[language]) + QStringLiteral(".xml"));
+           QFileInfo::exists(LanguageFilePathOf(QLatin1String(LanguageNames[language])));
 }
 
 } // namespace
@@ -287,9 +286,8 @@ void TFrmAllSetting::reject() {
 void TFrmAllSetting::saveSettings() {
     // A row still being typed is posted first, so that it is part of what is kept;
     // one the checks refuse is dropped with the message that says why.
-    if (presets_ && presets_->Editing()) {
-        const int row = presets_->EditRow();
-        presetEdited(row);
+    if (presets_->Editing()) {
+        presetEdited(presets_->EditRow());
         if (presets_->Editing())
             presets_->Cancel();
     }
@@ -305,24 +303,21 @@ void TFrmAllSetting::saveSettings() {
         BaseClass->Language = QLatin1String(LanguageNames[lvLanguage->indexOfTopLevelItem(row)]);
     settingsAccepted_ = true;
     if (schemeRow_ >= FreeChoiceRow) {
-        BaseClass->DefaultSchemeID = schemeCell(schemeRow_, 2).toInt();
+        BaseClass->DefaultSchemeID = currentSchemeId_.toInt();
         BaseClass->UnitFreedom = schemeRow_ == FreeChoiceRow;
         unitSettingsChanged_ = true;
     }
 }
 
 void TFrmAllSetting::writeSystemIni() {
-    IniFile settings(SystemIniPath());
-    const QString section = QStringLiteral("System");
-    bool written = true;
+    IniFile::TKeyValues values;
     if (cbDefault->isChecked()) {
         BaseClass->DefaultLanguage = BaseClass->Language;
-        written =
-            settings.writeString(section, QStringLiteral("DefaultLanguage"), BaseClass->Language);
+        values.append({QStringLiteral("DefaultLanguage"), BaseClass->Language});
     }
-    written = written && settings.writeString(section, QStringLiteral("AreaProduct"),
-                                              QString::number(cboAreaProduct->currentIndex()));
-    if (!written)
+    values.append({QStringLiteral("AreaProduct"), QString::number(cboAreaProduct->currentIndex())});
+    IniFile settings(SystemIniPath());
+    if (!settings.writeStrings(QStringLiteral("System"), values))
         ReportWriteFailure(settings.errorString());
     TBaseClass::RestoreSysIniStamp();
 }

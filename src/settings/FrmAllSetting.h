@@ -17,16 +17,16 @@ class QTreeWidget;
 class TDMComm;
 class TSkinButton;
 
-// The settings dialog: preset values of the input boxes, language and sales
-// region, unit schemes and version information. Every catalogue change it makes
-// lives in one transaction from its creation to the save question: Yes commits,
-// No, Cancel and the caption-bar close roll it back. The main window reads the
-// three results after the dialog has closed.
 // Grids whose first row holds the headings, as the language file gives them:
 // the headings are shown in the grid's header, which stays in sight.
 void SetGridHeadings(QTableWidget* grid, const QStringList& designed);
 void ShowGridHeadings(QTableWidget* grid);
 
+// The settings dialog: preset values of the input boxes, language and sales
+// region, unit schemes and version information. Every catalogue change it makes
+// lives in one transaction from its creation to the save question: Yes commits,
+// No, Cancel and the caption-bar close roll it back. The main window reads the
+// three results after the dialog has closed.
 class TFrmAllSetting : public TFrmShell {
     Q_OBJECT
 public:
@@ -83,6 +83,7 @@ private:
     void fillSchemeList();
     void schemeListHovered(const QPoint& position);
     void selectScheme(int row);
+    void reselectScheme(int row);
     void fillSchemeDetails();
     void selectDetail(int row);
     void placeUnitChooser();
@@ -108,9 +109,9 @@ private:
     std::unique_ptr<TPresetList> presets_;
     QList<TSchemeRow> schemes_;
     QList<TSchemeDetailRow> details_;
-    QList<TUnitChoice> choices_;
     QString currentSchemeId_;
     int schemeRow_ = -1;
+    bool schemeEditable_ = false;
 
     std::array<TSkinButton*, 4> pageButtons_{};
     QStackedWidget* nbMain;

@@ -171,12 +171,21 @@ void TFrmAllSetting::selectScheme(int row) {
     SgUnitGroupDetail->setStyleSheet(
         builtIn ? QStringLiteral("QTableWidget { background: %1; }").arg(ReadOnlyGrey.name())
                 : QString());
-    SgUnitGroupDetail->setProperty("schemeEditable", editable);
+    schemeEditable_ = editable;
     BitBtnMod->setEnabled(editable);
     BitBtnDel->setEnabled(editable);
     currentSchemeId_ = schemeCell(row, scNumber);
     LabNewUnit->setText(schemeCell(row, scName));
     fillSchemeDetails();
+}
+
+// Selects the row after the list was filled again; a row that already was the
+// selected one is shown again too, since its scheme may have changed.
+void TFrmAllSetting::reselectScheme(int row) {
+    if (SgUnitGroup->currentRow() == row)
+        selectScheme(row);
+    else
+        SgUnitGroup->setCurrentCell(row, scName);
 }
 
 void TFrmAllSetting::fillSchemeDetails() {
@@ -207,17 +216,17 @@ void TFrmAllSetting::selectDetail(int) {
 void TFrmAllSetting::placeUnitChooser() {
     const int row = SgUnitGroupDetail->currentRow();
     const int item = row - 1;
-    const bool editable = SgUnitGroupDetail->property("schemeEditable").toBool();
     const QRect cell =
         SgUnitGroupDetail->visualRect(SgUnitGroupDetail->model()->index(row, dcUnit));
-    if (!editable || item < 0 || item >= details_.size() || details_.at(item).Category.isEmpty() ||
-        cell.top() < 0 || cell.bottom() > SgUnitGroupDetail->viewport()->height()) {
+    if (!schemeEditable_ || item < 0 || item >= details_.size() ||
+        details_.at(item).Category.isEmpty() || cell.top() < 0 ||
+        cell.bottom() > SgUnitGroupDetail->viewport()->height()) {
         CmbCheck->hide();
         return;
     }
-    choices_ = UnitChoices(*BaseClass->UnitManager, *BaseClass->Lan, details_.at(item));
     CmbCheck->clear();
-    for (const TUnitChoice& choice : choices_)
+    for (const TUnitChoice& choice :
+         UnitChoices(*BaseClass->UnitManager, *BaseClass->Lan, details_.at(item)))
         CmbCheck->addItem(choice.Caption, choice.Unit);
     CmbCheck->setCurrentIndex(std::max(0, CmbCheck->findText(details_.at(item).UnitName)));
     CmbCheck->setGeometry(cell.adjusted(1, 1, -1, -1));
@@ -255,8 +264,7 @@ void TFrmAllSetting::addScheme() {
     if (!AddScheme(db_, name, memo, &error))
         schemeFailed("MSGSCHEMEADDFAIL", error);
     fillSchemeList();
-    SgUnitGroup->setCurrentCell(SgUnitGroup->rowCount() - 1, scName);
-    selectScheme(SgUnitGroup->currentRow());
+    reselectScheme(SgUnitGroup->rowCount() - 1);
 }
 
 void TFrmAllSetting::renameScheme() {
@@ -272,8 +280,7 @@ void TFrmAllSetting::renameScheme() {
     if (!RenameScheme(db_, currentSchemeId_, name, memo, &error))
         schemeFailed("MSGSCHEMERENAMEFAIL", error);
     fillSchemeList();
-    SgUnitGroup->setCurrentCell(row, scName);
-    selectScheme(row);
+    reselectScheme(row);
 }
 
 void TFrmAllSetting::deleteScheme() {
@@ -285,6 +292,5 @@ void TFrmAllSetting::deleteScheme() {
     if (!DeleteScheme(db_, currentSchemeId_, &error))
         schemeFailed("MSGSCHEMEDELFAIL", error);
     fillSchemeList();
-    SgUnitGroup->setCurrentCell(SgUnitGroup->rowCount() - 1, scName);
-    selectScheme(SgUnitGroup->currentRow());
+    reselectScheme(SgUnitGroup->rowCount() - 1);
 }

@@ -24,8 +24,7 @@ QString text(const TXMLLan& lan, const char* item, const QString& designed) {
 
 TFrmAgree::TFrmAgree(QWidget* parent) : TFrmShell(parent) {
     setObjectName(QStringLiteral("FrmAgree"));
-    const TXMLLan lan(AppPath + QStringLiteral("Language/") + DefaultLanguageGlobal +
-                      QStringLiteral(".xml"));
+    const TXMLLan lan(LanguageFilePathOf(DefaultLanguageGlobal));
     setWindowTitle(text(lan, "FrmAgree.Caption", QStringLiteral("ZAVK - Terms of use")));
     resize(560, 380);
 

@@ -372,12 +372,11 @@ void TFrmMainShell::showSettings() {
         if (dialog.UnitSettingsChanged()) {
             BaseClass->UnitManager->LoadSchemeDetail();
             IniFile settings(SystemIniPath());
-            const QString section = QStringLiteral("System");
-            if (!settings.writeString(section, QStringLiteral("UnitFreedom"),
-                                      BaseClass->UnitFreedom ? QStringLiteral("1")
-                                                             : QStringLiteral("0")) ||
-                !settings.writeString(section, QStringLiteral("DefaultSchemeID"),
-                                      QString::number(BaseClass->DefaultSchemeID)))
+            if (!settings.writeStrings(
+                    QStringLiteral("System"),
+                    {{QStringLiteral("UnitFreedom"), QString::number(int(BaseClass->UnitFreedom))},
+                     {QStringLiteral("DefaultSchemeID"),
+                      QString::number(BaseClass->DefaultSchemeID)}}))
                 ReportWriteFailure(settings.errorString());
         }
         if (dialog.PresetsChanged())

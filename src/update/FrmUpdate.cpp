@@ -10,6 +10,7 @@
 #include "update/FrmSetProxy.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -160,11 +161,9 @@ void TFrmUpdate::buildPages() {
     connect(btnDetailed1, &TSkinButton::clicked, this, [this] { showDetails(true); });
     connect(btnDetailed2, &TSkinButton::clicked, this, [this] { showDetails(false); });
     sgCopyLog = logGrid("sgCopyLog", copy);
-    for (QWidget* w : {static_cast<QWidget*>(pbarMain), static_cast<QWidget*>(pbarSecondary),
-                       static_cast<QWidget*>(btnDetailed1), static_cast<QWidget*>(btnDetailed2),
-                       static_cast<QWidget*>(sgCopyLog)})
+    for (QWidget* w : std::initializer_list<QWidget*>{pbarMain, pbarSecondary, btnDetailed1,
+                                                      btnDetailed2, sgCopyLog})
         copy->layout()->addWidget(w);
-    static_cast<QVBoxLayout*>(copy->layout())->addStretch();
     showDetails(false);
 
     QWidget* finish = page("Finish", "lbl9Title", "Update finished", "lbl9Text", "");
@@ -173,12 +172,11 @@ void TFrmUpdate::buildPages() {
     finish->layout()->addWidget(lblLog);
     finish->layout()->addWidget(sgLog);
 
-    QWidget* stopped = page("Cancel", "lbl10Title", "Update stopped", "lbl10Text", "");
-    static_cast<QVBoxLayout*>(stopped->layout())->addStretch();
+    page("Cancel", "lbl10Title", "Update stopped", "lbl10Text", "");
+    // Every page but the finished one, whose log takes the room, keeps its content at the top.
     for (int i = 0; i < nbMain->count(); ++i) {
-        if (auto* box = qobject_cast<QVBoxLayout*>(nbMain->widget(i)->layout());
-            box && i != pageOf(stCopy) && i != pageOf(stFinish))
-            box->addStretch();
+        if (i != pageOf(stFinish))
+            static_cast<QVBoxLayout*>(nbMain->widget(i)->layout())->addStretch();
     }
 
     btnBack = DialogButton("btnBack", QStringLiteral("< Back"), ClientPanel());
@@ -200,10 +198,8 @@ void TFrmUpdate::buildPages() {
 }
 
 void TFrmUpdate::SetInstallFolder(const QString& folder) {
-    installFolder_ = folder;
-    while (installFolder_.size() > 1 &&
-           (installFolder_.endsWith('/') || installFolder_.endsWith('\\')))
-        installFolder_.chop(1);
+    installFolder_ = QDir::cleanPath(folder); // no trailing "/"
+
     lbl4InstallFolder->setText(installFolder_);
     session_ = std::make_unique<TUpdateSession>(installFolder_, AppPath);
 }
@@ -424,9 +420,8 @@ bool TFrmUpdate::download(TUpdateClient& client) {
         fillLog(sgCopyLog);
     };
     hooks.Cancelled = [this] { return cancelled_; };
-    hooks.ReleaseCatalogue = [this] {
-        const QString catalogue = installFolder_ + QStringLiteral("/Data/MORELDB.db");
-        if (DMComm && QFileInfo(DMComm->DatabasePath()) == QFileInfo(catalogue))
+    hooks.ReleaseCatalogue = [](const QString& path) {
+        if (DMComm && QFileInfo(DMComm->DatabasePath()) == QFileInfo(path))
             DMComm->CloseConnection();
     };
     QString error;

@@ -55,7 +55,7 @@ bool TUpdateSession::FetchVersionList(TUpdateClient& client, QString* error) {
 
 TCompareResult TUpdateSession::Compare() {
     return CompareInstallation(
-        installFolder_, CatalogueVersion(installFolder_ + QStringLiteral("/Data/MORELDB.db")),
+        installFolder_, CatalogueVersion(installFolder_ + '/' + QLatin1String(CatalogueFileName)),
         List);
 }
 
@@ -113,7 +113,7 @@ bool TUpdateSession::install(const TFileInfo& file, const QByteArray& content,
     }
     QDir().mkpath(QFileInfo(target).absolutePath());
     if (file.Kind == TFileKind::Catalogue && hooks.ReleaseCatalogue)
-        hooks.ReleaseCatalogue();
+        hooks.ReleaseCatalogue(target);
     if (!writeWhole(target, content, error))
         return false;
     if (program)

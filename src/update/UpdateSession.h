@@ -15,8 +15,8 @@ struct TUpdateHooks {
     std::function<void(qint64 received, qint64 total)> ByteProgress;
     std::function<void(const TFileInfo& file)> Installed;
     std::function<bool()> Cancelled;
-    // Runs before the catalogue file is replaced: the open connection to it goes.
-    std::function<void()> ReleaseCatalogue;
+    // Runs before the catalogue file at the path is replaced: an open connection to it goes.
+    std::function<void(const QString& path)> ReleaseCatalogue;
 };
 
 class TUpdateSession {

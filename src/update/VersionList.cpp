@@ -1,6 +1,7 @@
 #include "update/VersionList.h"
 
 #include "core/DMComm.h"
+#include "core/Globals.h"
 #include "core/Helpers.h"
 #include "core/IniFile.h"
 
@@ -34,12 +35,12 @@ QString safeRelativePath(const QString& listed) {
     return steps.join('/');
 }
 
-TFileInfo fixedEntry(const QString& dir, const QString& name, const QString& version,
-                     TFileKind kind) {
+// An entry of the list for a relative path with "/" separators.
+TFileInfo entryAt(const QString& relative, TFileKind kind = TFileKind::Ordinary) {
     TFileInfo file;
-    file.Dir = dir;
-    file.Name = name;
-    file.Version = version;
+    const int slash = int(relative.lastIndexOf('/'));
+    file.Dir = slash < 0 ? QString() : relative.left(slash);
+    file.Name = relative.mid(slash + 1);
     file.Kind = kind;
     return file;
 }
@@ -86,12 +87,10 @@ bool ReadVersionList(const QString& path, TVersionList& list, QString* error) {
         return false;
     }
     const QString versions = QStringLiteral("FileVersion");
-    list.Files << fixedEntry(QStringLiteral("Data"), QStringLiteral("MORELDB.db"),
-                             ini.readString(versions, QStringLiteral("DataBaseVersion"), "1.0"),
-                             TFileKind::Catalogue)
-               << fixedEntry(QString(), QStringLiteral("System.ini"),
-                             ini.readString(versions, QStringLiteral("IniFileVersion"), "1.0"),
-                             TFileKind::Settings);
+    list.Files << entryAt(QLatin1String(CatalogueFileName), TFileKind::Catalogue)
+               << entryAt(QStringLiteral("System.ini"), TFileKind::Settings);
+    list.Files[0].Version = ini.readString(versions, QStringLiteral("DataBaseVersion"), "1.0");
+    list.Files[1].Version = ini.readString(versions, QStringLiteral("IniFileVersion"), "1.0");
     const int count = ini.readInteger(QStringLiteral("FileInfo"), QStringLiteral("FileCount"), 0);
     for (int i = 1; i <= count; ++i) {
         const QString entry =
@@ -103,10 +102,7 @@ bool ReadVersionList(const QString& path, TVersionList& list, QString* error) {
             list = TVersionList();
             return false;
         }
-        TFileInfo file;
-        const int slash = int(relative.lastIndexOf('/'));
-        file.Dir = slash < 0 ? QString() : relative.left(slash);
-        file.Name = relative.mid(slash + 1);
+        TFileInfo file = entryAt(relative);
         file.Stamp = GetPiece(entry, QStringLiteral(";"), 2);
         file.Info = GetPiece(entry, QStringLiteral(";"), 3);
         list.Files << file;

@@ -11,21 +11,13 @@
 
 namespace {
 
-Run run(const QStringList& arguments) {
-    return RunProgram(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
-}
-
-QString examplesFolder() {
-    return QDir::cleanPath(QStringLiteral(ZAVK_TEST_DATA_DIR "/../../examples"));
-}
-
 QString example(const QString& name) {
-    return examplesFolder() + '/' + name;
+    return ExamplesFolder() + '/' + name;
 }
 
 QStringList examples() {
     QStringList files;
-    for (const QString& name : QDir(examplesFolder()).entryList(QDir::Files, QDir::Name))
+    for (const QString& name : QDir(ExamplesFolder()).entryList(QDir::Files, QDir::Name))
         files << example(name);
     return files;
 }
@@ -97,7 +89,7 @@ private slots:
     void examplesCalculateToPlausibleFigures() {
         const QStringList files = examples();
         QVERIFY(files.size() >= 4);
-        const Run result = run(QStringList{"calc", "--json"} + files);
+        const Run result = RunCli(QStringList{"calc", "--json"} + files);
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
         const QList<QJsonObject> objects = jsonLines(result.out);
@@ -141,7 +133,7 @@ private slots:
         QFETCH(bool, showsStandardPressure);
         TempProgramFolder folder;
         folder.writeFile(name, edited(readFile(example(name)), "CalcInput.EJ_n", "3"));
-        const Run result = run({"calc", "--json", folder.file(name)});
+        const Run result = RunCli({"calc", "--json", folder.file(name)});
         QCOMPARE(result.exitCode, 0);
         const QList<QJsonObject> objects = jsonLines(result.out);
         QCOMPARE(objects.size(), 1);
@@ -183,7 +175,7 @@ private slots:
             folder.writeFile("bad.CAL", content);
         const QString first = example("ejector-with-valves.CAL");
         const QString last = example("vacuum-unit.CAL");
-        const Run result = run({"calc", "--json", first, folder.file("bad.CAL"), last});
+        const Run result = RunCli({"calc", "--json", first, folder.file("bad.CAL"), last});
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.err.count('\n'), 1);
         QVERIFY2(result.err.contains(folder.file("bad.CAL") + ": " + message),
@@ -198,7 +190,7 @@ private slots:
     void chartCsvHoldsTheSixSeries() {
         TempProgramFolder folder;
         const QString file = example("vacuum-unit.CAL");
-        const Run result = run({"calc", "--json", "--chart-csv", folder.file("charts"), file});
+        const Run result = RunCli({"calc", "--json", "--chart-csv", folder.file("charts"), file});
         QCOMPARE(result.exitCode, 0);
         const QJsonArray points = jsonLines(result.out).value(0)["seriesPoints"].toArray();
         QCOMPARE(points.size(), 6);
@@ -229,8 +221,8 @@ private slots:
         folder.writeFile("x.SEL", unit);
         folder.writeFile("x-2.CAL", pump);
         const Run result =
-            run({"calc", "--chart-csv", folder.file("charts"), folder.file("a/x.CAL"),
-                 folder.file("b/x.CAL"), folder.file("x.SEL"), folder.file("x-2.CAL")});
+            RunCli({"calc", "--chart-csv", folder.file("charts"), folder.file("a/x.CAL"),
+                    folder.file("b/x.CAL"), folder.file("x.SEL"), folder.file("x-2.CAL")});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(QDir(folder.file("charts")).entryList(QDir::Files).size(), 24);
         QVERIFY2(result.err.contains(folder.file("b/x.CAL") + ": chart files named x-3.series"),
@@ -246,7 +238,7 @@ private slots:
         TinyDisk disk(16);
         if (!disk.mounted())
             QSKIP(qPrintable(disk.skipReason()));
-        const Run result = run(
+        const Run result = RunCli(
             {"calc", "--chart-csv", disk.file("charts"), example("ejector-separate-valves.SEL")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains("ejector-separate-valves.SEL: cannot write"),
@@ -259,7 +251,7 @@ private slots:
         folder.writeFile("esc.CAL", "[History]\r\nSoftName=\x1b]0;owned\x07\r\n");
         QCOMPARE(mkfifo(QFile::encodeName(folder.file("fifo.CAL")).constData(), 0600), 0);
         const Run result =
-            run({"calc", folder.file("esc.CAL"), "/dev/zero", folder.file("fifo.CAL")});
+            RunCli({"calc", folder.file("esc.CAL"), "/dev/zero", folder.file("fifo.CAL")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains("SoftName is '\\x1b]0;owned\\x07'"), qPrintable(result.err));
         QVERIFY(!result.err.contains('\x1b') && !result.err.contains('\x07'));
@@ -280,7 +272,7 @@ private slots:
         const QByteArray comma = withDecimalCommas(point);
         QVERIFY(comma != point);
         folder.writeFile("comma.CAL", comma);
-        const Run result = run({"calc", "--json", file, folder.file("comma.CAL")});
+        const Run result = RunCli({"calc", "--json", file, folder.file("comma.CAL")});
         QCOMPARE(result.exitCode, 0);
         QList<QJsonObject> objects = jsonLines(result.out);
         QCOMPARE(objects.size(), 2);
@@ -290,7 +282,7 @@ private slots:
     }
 
     void textAndTraceOutput() {
-        const Run result = run({"calc", "--trace", example("ejector-with-valves.CAL")});
+        const Run result = RunCli({"calc", "--trace", example("ejector-with-valves.CAL")});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(
             result.out.contains(QRegularExpression("\\n  status +0 \\(calculation done\\)\\n")));
@@ -304,33 +296,33 @@ private slots:
         QVERIFY(result.out.contains("\n  Maximum vacuum             -92.2 kPa\n"));
         QVERIFY(result.out.contains("\n  Safety factor              4.73\n"));
         QVERIFY(result.out.contains("\n  ! The safety factor is 8 or less."));
-        const Run german = run({"calc", "--lang", "german", example("ejector-with-valves.CAL")});
+        const Run german = RunCli({"calc", "--lang", "german", example("ejector-with-valves.CAL")});
         QVERIFY(german.out.contains("\n  Sicherheitsfaktor "));
 
-        const Run json = run({"calc", "--json", "--trace", example("vacuum-pump.CAL")});
+        const Run json = RunCli({"calc", "--json", "--trace", example("vacuum-pump.CAL")});
         const QJsonArray trace = jsonLines(json.out).value(0)["trace"].toArray();
         QVERIFY(trace.size() > 20);
         QCOMPARE(trace.first().toString(), QString("Q1=0"));
     }
 
     void usage() {
-        Run result = run({"--help"});
+        Run result = RunCli({"--help"});
         QVERIFY(
             result.out.contains("calc [--db PATH] [--json] [--chart-csv DIR] [--trace] FILE..."));
         const QString file = example("vacuum-pump.CAL");
         for (const QStringList& arguments :
              {QStringList{"calc", "--bogus", file}, QStringList{"calc"},
               QStringList{"calc", "--json"}, QStringList{"calc", file, "--db"}}) {
-            result = run(arguments);
+            result = RunCli(arguments);
             QCOMPARE(result.exitCode, 2);
             QVERIFY2(result.err.contains("usage: zavk-cli calc"), qPrintable(result.err));
             QVERIFY(result.out.isEmpty());
         }
         TempProgramFolder folder;
-        result = run({"calc", "--db", folder.file("none.db"), file});
+        result = RunCli({"calc", "--db", folder.file("none.db"), file});
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.err.contains(folder.file("none.db")));
-        result = run({"calc", "--db", QStringLiteral(ZAVK_TEST_DB), "--", file});
+        result = RunCli({"calc", "--db", QStringLiteral(ZAVK_TEST_DB), "--", file});
         QCOMPARE(result.exitCode, 0);
     }
 };

@@ -9,14 +9,6 @@
 
 namespace {
 
-Run run(const QStringList& arguments) {
-    return RunProgram(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
-}
-
-QString examplesFolder() {
-    return QDir::cleanPath(QStringLiteral(ZAVK_TEST_DATA_DIR "/../../examples"));
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -40,17 +32,17 @@ private slots:
     // shows every output as `calc` words it.
     void everyExampleReports_data() {
         QTest::addColumn<QString>("file");
-        for (const QString& name : QDir(examplesFolder()).entryList(QDir::Files, QDir::Name))
-            QTest::newRow(qPrintable(name)) << examplesFolder() + '/' + name;
+        for (const QString& name : QDir(ExamplesFolder()).entryList(QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(name)) << ExamplesFolder() + '/' + name;
     }
     void everyExampleReports() {
         QFETCH(QString, file);
         QTemporaryDir folder;
         const QString pdf = folder.filePath("report.pdf");
-        const Run written = run({"report", "--title", "Line 4", "--pdf", pdf, file});
+        const Run written = RunCli({"report", "--title", "Line 4", "--pdf", pdf, file});
         QCOMPARE(written.exitCode, 0);
         QCOMPARE(readFile(pdf).count("/Type /Page\n"), 1);
-        QCOMPARE(run({"report", "--html", folder.filePath("html/page"), file}).exitCode, 0);
+        QCOMPARE(RunCli({"report", "--html", folder.filePath("html/page"), file}).exitCode, 0);
         const QString page = QString::fromUtf8(readFile(folder.filePath("html/page.html")));
         const QByteArray history = readFile(file);
         for (const char* key : {"CalcInput.PT_Name", "CalcInput.Tube_Name", "CalcInput.EJ_Name"}) {
@@ -58,7 +50,7 @@ private slots:
             QVERIFY2(model.isEmpty() || page.contains(model.toHtmlEscaped()), key);
         }
         const QJsonObject calc =
-            QJsonDocument::fromJson(run({"calc", "--json", file}).out.toUtf8()).object();
+            QJsonDocument::fromJson(RunCli({"calc", "--json", file}).out.toUtf8()).object();
         for (const QJsonValue& output : calc.value("display").toArray()) {
             const QJsonObject o = output.toObject();
             const QString shown =
@@ -71,12 +63,12 @@ private slots:
     void refusals() {
         QTemporaryDir folder;
         const QString pdf = folder.filePath("r.pdf");
-        const QString example = examplesFolder() + "/vacuum-unit.CAL";
-        QCOMPARE(run({"report", example}).exitCode, 2);
-        QCOMPARE(run({"report", "--pdf", pdf, "--html", folder.filePath("h"), example}).exitCode,
+        const QString example = ExamplesFolder() + "/vacuum-unit.CAL";
+        QCOMPARE(RunCli({"report", example}).exitCode, 2);
+        QCOMPARE(RunCli({"report", "--pdf", pdf, "--html", folder.filePath("h"), example}).exitCode,
                  2);
-        QCOMPARE(run({"report", "--lang", "Klingon", "--pdf", pdf, example}).exitCode, 2);
-        QCOMPARE(run({"report", "--pdf", pdf, folder.filePath("missing.SEL")}).exitCode, 1);
+        QCOMPARE(RunCli({"report", "--lang", "Klingon", "--pdf", pdf, example}).exitCode, 2);
+        QCOMPARE(RunCli({"report", "--pdf", pdf, folder.filePath("missing.SEL")}).exitCode, 1);
         QVERIFY(!QFile::exists(pdf));
     }
 };

@@ -74,6 +74,14 @@ TinyDisk::~TinyDisk() {
         RunProgram(QStringLiteral("umount"), {dir_.path()});
 }
 
+Run RunCli(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(ZAVK_PROGRAM_DIR "/zavk-cli"), arguments);
+}
+
+QString ExamplesFolder() {
+    return QDir::cleanPath(QStringLiteral(ZAVK_TEST_DATA_DIR "/../../examples"));
+}
+
 bool ConnectBuiltCatalogue(TDMComm& db) {
     return db.ConnectDB(QStringLiteral(ZAVK_TEST_DB));
 }

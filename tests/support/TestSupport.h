@@ -19,6 +19,11 @@ struct Run {
 Run RunProgram(const QString& program, const QStringList& arguments,
                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
+// Runs the built zavk-cli with the arguments.
+Run RunCli(const QStringList& arguments);
+// The repository's folder of example history files.
+QString ExamplesFolder();
+
 // Connects to the catalogue the build made, for checks that only read it.
 bool ConnectBuiltCatalogue(TDMComm& db);
 
